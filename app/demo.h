@@ -1,0 +1,31 @@
+// The demo: fixed GL state, loading, and the per-frame dispatch to the five scenes.
+#pragma once
+
+class DemoWindow;
+
+class Demo {
+  public:
+    // Seeds the random generator, sets the fixed GL state, loads everything behind the
+    // loading picture and starts the music.
+    explicit Demo(DemoWindow* window);
+
+    // One frame: clear, identity modelview, then the scene g_sceneIndex selects; past the
+    // last scene it posts the quit message and draws nothing.
+    void frame();
+    // Defined with the scenes: the loading picture, every asset, the fade.
+    void load();
+
+    DemoWindow* window;
+};
+
+// A scene: called once per frame while current, with the buffers cleared and the modelview
+// matrix the identity; returns true on its last frame.
+typedef bool (*SceneFunction)();
+
+// Calls the scene g_sceneIndex selects from `scenes` and advances the index when it ends;
+// an index outside the table posts the quit message and draws nothing.
+void DispatchScene(const SceneFunction* scenes, int sceneNum);
+
+// The whole program after the full-screen question: window, demo, main loop. Returns the
+// process exit code.
+int RunDemo(bool fullscreen);

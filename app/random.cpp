@@ -1,0 +1,15 @@
+// The random generator's state lives here and nowhere else.
+#include "app/random.h"
+
+#include <cstdint>
+
+namespace {
+uint32_t g_state = 1;
+}
+
+void SeedRandom(unsigned seed) { g_state = seed; }
+
+int NextRandom() {
+    g_state = g_state * 214013u + 2531011u;
+    return static_cast<int>((g_state >> 16) & 0x7fffu);
+}

@@ -1,0 +1,22 @@
+// Error reporting: stdout first, so the text survives where no box can be shown.
+#include "app/report_error.h"
+
+#include "platform/window.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+void ReportError(const char* format, ...) {
+    char text[1024];
+    va_list args;
+    va_start(args, format);
+    int length = std::vsnprintf(text, sizeof text, format ? format : "", args);
+    va_end(args);
+    if (length < 0)
+        text[0] = '\0';
+    // fwrite, not printf: percent signs in the formatted text go out unchanged.
+    std::fwrite(text, 1, std::strlen(text), stdout);
+    std::fflush(stdout);
+    PlatformShowMessage(text, "Error", BoxIcon::Error);
+}

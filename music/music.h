@@ -1,0 +1,19 @@
+// The soundtrack: opened while loading, started once, sampled for its spectrum each frame.
+#pragma once
+
+#include <cstdint>
+
+class Music {
+  public:
+    // Initialises the audio output once per process, then opens the soundtrack.
+    Music();
+    // Starts playback from the beginning at full volume.
+    void play();
+    // Refreshes spectrum[0..255] with the magnitudes of what is heard now; leaves the
+    // buffer as it was when there is nothing to sample.
+    void updateSpectrum();
+
+    float spectrum[512] = {};
+    // 0 when opening failed.
+    uint32_t stream = 0;
+};

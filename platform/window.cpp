@@ -1,0 +1,239 @@
+// Window, context, events and message boxes over SDL2.
+#include "platform/window.h"
+
+#include "platform/clock.h"
+
+#include <GL/gl.h>
+#include <SDL2/SDL.h>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+SDL_Window* g_sdlWindow = nullptr;
+SDL_GLContext g_context = nullptr;
+bool g_quitPosted = false;
+PresentHook g_presentHook = nullptr;
+void* g_presentHookUser = nullptr;
+MessageBoxHook g_boxHook = nullptr;
+
+// Parameters of the last window, so that a context retry can make it anew.
+const char* g_title = "";
+int g_width = 0;
+int g_height = 0;
+bool g_fullscreen = false;
+PixelFormatRequest g_format = {};
+
+// Ctrl+C and SIGTERM: stays set, so that a request during loading, whose pumps ignore the
+// quit message, still ends the run at the first frame after it.
+volatile std::sig_atomic_t g_interrupted = 0;
+void OnSignal(int) { g_interrupted = 1; }
+
+bool HeadlessDriver(const char* name) {
+    return name && (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0);
+}
+
+void InstallSignalHandlers() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    // Our own handlers rather than SDL's, which only queue an event once video is running.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    struct sigaction action = {};
+    action.sa_handler = OnSignal;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+void ApplyPixelFormat(const PixelFormatRequest& f) {
+    int channel = f.colorBits >= 24 ? 8 : f.colorBits / 3;
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, channel);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, channel);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, channel);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, f.depthBits);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, f.stencilBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_RED_SIZE, f.accumBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_GREEN_SIZE, f.accumBits);
+    SDL_GL_SetAttribute(SDL_GL_ACCUM_BLUE_SIZE, f.accumBits);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, f.doubleBuffer ? 1 : 0);
+}
+
+SDL_Window* MakeWindow() {
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
+    if (g_fullscreen)
+        flags |= SDL_WINDOW_FULLSCREEN;
+    SDL_Window* window = SDL_CreateWindow(g_title, 0, 0, g_width, g_height, flags);
+    if (window && g_fullscreen) {
+        SDL_DisplayMode mode = {SDL_PIXELFORMAT_RGB888, g_width, g_height, 0, nullptr};
+        SDL_SetWindowDisplayMode(window, &mode);
+    }
+    return window;
+}
+} // namespace
+
+bool PlatformCanShowBoxes() {
+    const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver()
+                                                     : std::getenv("SDL_VIDEODRIVER");
+    if (HeadlessDriver(driver))
+        return false;
+    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+}
+
+void PlatformSetMessageBoxHook(MessageBoxHook hook) { g_boxHook = hook; }
+
+void PlatformShowMessage(const char* text, const char* title, BoxIcon icon) {
+    if (g_boxHook)
+        g_boxHook(text ? text : "", title);
+    if (!PlatformCanShowBoxes())
+        return;
+    Uint32 flags = icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : 0;
+    SDL_ShowSimpleMessageBox(flags, title, text ? text : "", nullptr);
+}
+
+bool PlatformAskYesNo(const char* text, const char* title) {
+    if (g_boxHook)
+        g_boxHook(text, title);
+    if (!PlatformCanShowBoxes())
+        return false;
+    const SDL_MessageBoxButtonData buttons[] = {
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
+        {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
+    };
+    SDL_MessageBoxData box = {SDL_MESSAGEBOX_INFORMATION, nullptr, title, text, 2, buttons,
+                              nullptr};
+    int answer = 0;
+    if (SDL_ShowMessageBox(&box, &answer) != 0)
+        return false;
+    return answer == 1;
+}
+
+bool PlatformInitVideo() {
+    InstallSignalHandlers();
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        SDL_Log("SDL video: %s", SDL_GetError());
+        return false;
+    }
+    return true;
+}
+
+bool PlatformQueryDisplayMode() {
+    SDL_DisplayMode mode;
+    return SDL_GetCurrentDisplayMode(0, &mode) == 0;
+}
+
+bool PlatformHasFullscreenMode(int width, int height, int bitsPerPixel) {
+    int count = SDL_GetNumDisplayModes(0);
+    for (int i = 0; i < count; ++i) {
+        SDL_DisplayMode mode;
+        if (SDL_GetDisplayMode(0, i, &mode) != 0)
+            continue;
+        // SDL counts the padding byte of 32-bit modes as bytes, not bits.
+        if (mode.w == width && mode.h == height &&
+            static_cast<int>(SDL_BYTESPERPIXEL(mode.format)) * 8 == bitsPerPixel)
+            return true;
+    }
+    return false;
+}
+
+bool PlatformSetPixelFormat(const PixelFormatRequest& request) {
+    g_format = request;
+    ApplyPixelFormat(request);
+    return true;
+}
+
+bool PlatformCreateWindow(const char* title, int width, int height, bool fullscreen) {
+    g_title = title;
+    g_width = width;
+    g_height = height;
+    g_fullscreen = fullscreen;
+    g_sdlWindow = MakeWindow();
+    if (!g_sdlWindow)
+        SDL_Log("SDL window: %s", SDL_GetError());
+    if (g_sdlWindow && fullscreen)
+        SDL_ShowCursor(SDL_DISABLE);
+    return g_sdlWindow != nullptr;
+}
+
+bool PlatformCreateContext() {
+    if (!g_sdlWindow)
+        return false;
+    g_context = SDL_GL_CreateContext(g_sdlWindow);
+    if (!g_context && g_format.accumBits > 0) {
+        // The visual is fixed when the window is made, so the retry needs a new window.
+        g_format.accumBits = 0;
+        ApplyPixelFormat(g_format);
+        SDL_DestroyWindow(g_sdlWindow);
+        g_sdlWindow = MakeWindow();
+        if (g_sdlWindow)
+            g_context = SDL_GL_CreateContext(g_sdlWindow);
+    }
+    if (!g_context)
+        SDL_Log("SDL GL context: %s", SDL_GetError());
+    return g_context != nullptr;
+}
+
+bool PlatformMakeCurrent() {
+    return g_sdlWindow && g_context && SDL_GL_MakeCurrent(g_sdlWindow, g_context) == 0;
+}
+
+void PlatformShowWindow() {
+    if (!g_sdlWindow)
+        return;
+    SDL_ShowWindow(g_sdlWindow);
+    SDL_RaiseWindow(g_sdlWindow);
+}
+
+bool PlatformSetSwapInterval(int interval) { return SDL_GL_SetSwapInterval(interval) == 0; }
+
+void PlatformWindowSize(int* width, int* height) {
+    *width = 0;
+    *height = 0;
+    if (g_sdlWindow)
+        SDL_GetWindowSize(g_sdlWindow, width, height);
+}
+
+bool PlatformWindowExists() { return g_sdlWindow != nullptr; }
+
+void PlatformSetPresentHook(PresentHook hook, void* user) {
+    g_presentHook = hook;
+    g_presentHookUser = user;
+}
+
+void PlatformPresent() {
+    if (g_context)
+        glFlush();
+    if (g_presentHook)
+        g_presentHook(g_presentHookUser);
+    if (g_sdlWindow && g_context)
+        SDL_GL_SwapWindow(g_sdlWindow);
+    PlatformFramePresented();
+}
+
+WindowMessage PlatformTakeMessage() {
+    SDL_Event event;
+    if (SDL_WasInit(SDL_INIT_EVENTS) && SDL_PollEvent(&event)) {
+        switch (event.type) {
+        case SDL_QUIT:
+            return WindowMessage::Close;
+        case SDL_WINDOWEVENT:
+            return event.window.event == SDL_WINDOWEVENT_CLOSE ? WindowMessage::Close
+                                                                : WindowMessage::Other;
+        case SDL_KEYDOWN:
+            return event.key.keysym.sym == SDLK_ESCAPE ? WindowMessage::KeyEscape
+                                                       : WindowMessage::KeyOther;
+        default:
+            return WindowMessage::Other;
+        }
+    }
+    if (g_interrupted)
+        return WindowMessage::Quit;
+    if (g_quitPosted) {
+        g_quitPosted = false;
+        return WindowMessage::Quit;
+    }
+    return WindowMessage::None;
+}
+
+void PlatformPostQuit() { g_quitPosted = true; }

@@ -1,0 +1,132 @@
+// Implementation of the shared test helpers.
+#include "test_support.h"
+
+#include "app/demo_window.h"
+#include "app/globals.h"
+#include "platform/window.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#include <stb/stb_image_write.h>
+
+DemoWindow* TestWindow() {
+    static DemoWindow* window = nullptr;
+    if (!window) {
+        window = new DemoWindow(false);
+        g_window = window;
+    }
+    return window;
+}
+
+Rgba ReadPixel(int x, int yFromTop) {
+    Rgba p = {0, 0, 0, 0};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, 600 - 1 - yFromTop, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, &p);
+    return p;
+}
+
+std::vector<uint8_t> ReadFrame() {
+    const int w = 800, h = 600;
+    std::vector<uint8_t> bottomUp(static_cast<size_t>(w) * h * 4);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<uint8_t> topDown(bottomUp.size());
+    for (int y = 0; y < h; ++y)
+        std::copy_n(&bottomUp[static_cast<size_t>(h - 1 - y) * w * 4], w * 4,
+                    &topDown[static_cast<size_t>(y) * w * 4]);
+    return topDown;
+}
+
+bool WritePng(const std::string& path, const std::vector<uint8_t>& rgba, int width, int height) {
+    return stbi_write_png(path.c_str(), width, height, 4, rgba.data(), width * 4) != 0;
+}
+
+namespace {
+BoxLog* g_activeLog = nullptr;
+void RecordBox(const char* text, const char* title) {
+    if (!g_activeLog)
+        return;
+    g_activeLog->texts.push_back(text ? text : "");
+    g_activeLog->titles.push_back(title ? title : "");
+}
+} // namespace
+
+BoxLog::BoxLog() {
+    g_activeLog = this;
+    PlatformSetMessageBoxHook(RecordBox);
+}
+
+BoxLog::~BoxLog() {
+    PlatformSetMessageBoxHook(nullptr);
+    g_activeLog = nullptr;
+}
+
+std::vector<std::string> BoxLog::reports() const {
+    std::vector<std::string> result;
+    for (size_t i = 0; i < texts.size(); ++i)
+        if (titles[i] == "Error")
+            result.push_back(texts[i]);
+    return result;
+}
+
+void BoxLog::clear() {
+    texts.clear();
+    titles.clear();
+}
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "rerovuz-test-XXXXXX").string();
+    std::vector<char> buffer(pattern.begin(), pattern.end());
+    buffer.push_back('\0');
+    if (mkdtemp(buffer.data()))
+        path = buffer.data();
+}
+
+TempDir::~TempDir() {
+    if (path.empty())
+        return;
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+bool WriteFile(const std::string& path, const std::string& text) {
+    return WriteFile(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+std::vector<uint8_t> ReadFileBytes(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return bytes;
+    uint8_t chunk[65536];
+    size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + n);
+    std::fclose(f);
+    return bytes;
+}
+
+std::string SourceDir() {
+    const char* dir = std::getenv("REROVUZ_SOURCE_DIR");
+    return dir ? dir : ".";
+}
+
+std::string DemoDir() {
+    const char* dir = std::getenv("REROVUZ_DEMO_DIR");
+    return dir ? dir : "demo";
+}

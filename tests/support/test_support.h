@@ -1,0 +1,54 @@
+// Helpers shared by the test suites: a real offscreen window and GL context, pixel read-back,
+// PNG dumps for looking at a frame, the reports and boxes a piece of code produced, and
+// scratch folders.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class DemoWindow;
+
+// The process's one window (windowed, 800 x 600), created on first use with the real
+// DemoWindow on SDL's offscreen driver. Also sets g_window.
+DemoWindow* TestWindow();
+
+struct Rgba {
+    uint8_t r, g, b, a;
+};
+// One pixel of the back buffer, x from the left and y from the top of the window.
+Rgba ReadPixel(int x, int yFromTop);
+// The whole 800 x 600 back buffer, top row first, RGBA.
+std::vector<uint8_t> ReadFrame();
+// Writes RGBA pixels, top row first, as a PNG.
+bool WritePng(const std::string& path, const std::vector<uint8_t>& rgba, int width, int height);
+
+// Every message box asked for while it lives, with text and title. ReportError's boxes
+// carry the title "Error"; their texts are exactly what was printed.
+class BoxLog {
+  public:
+    BoxLog();
+    ~BoxLog();
+    std::vector<std::string> texts;
+    std::vector<std::string> titles;
+    // Texts of the boxes titled "Error".
+    std::vector<std::string> reports() const;
+    void clear();
+};
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    std::string path;
+    std::string file(const std::string& name) const { return path + "/" + name; }
+};
+
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
+bool WriteFile(const std::string& path, const std::string& text);
+std::vector<uint8_t> ReadFileBytes(const std::string& path);
+
+// The source tree and the folder of the built demo with its assets (set by the test runner).
+std::string SourceDir();
+std::string DemoDir();

@@ -1,0 +1,256 @@
+// The shell: scene clock arithmetic, error reports, the random generator, the window and its
+// GL state, the pump and the scene dispatch.
+#include "app/demo.h"
+#include "app/demo_window.h"
+#include "app/globals.h"
+#include "app/random.h"
+#include "app/report_error.h"
+#include "app/scene_timer.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+#include "test_support.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <SDL2/SDL.h>
+#include <cmath>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace {
+// Every test here runs on the virtual counter at 1 MHz.
+struct VirtualClock : testing::Environment {
+    void SetUp() override { PlatformUseVirtualCounter(1000000); }
+};
+const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
+
+void AdvanceSeconds(double s) { PlatformAdvanceVirtualCounter(static_cast<int64_t>(s * 1e6 + 0.5)); }
+} // namespace
+
+TEST(SceneTimer, SameTickGivesZeroAndElapsedIsFloatDifference) {
+    SceneTimer timer;
+    EXPECT_EQ(timer.update(), 0.0f);
+    AdvanceSeconds(1.5);
+    EXPECT_FLOAT_EQ(timer.update(), 1.5f);
+    EXPECT_EQ(timer.elapsedSeconds, timer.update());
+    timer.restart();
+    EXPECT_EQ(timer.elapsedSeconds, 0.0f);
+    EXPECT_EQ(timer.update(), 0.0f);
+}
+
+TEST(SceneTimer, FloatArithmeticFollowsMagnitudeOfAbsoluteTime) {
+    // At 100000 s of absolute time a float second has a resolution of 1/128 s: one
+    // microsecond later the elapsed time still reads 0.
+    AdvanceSeconds(100000.0);
+    SceneTimer timer;
+    PlatformAdvanceVirtualCounter(1);
+    EXPECT_EQ(timer.update(), 0.0f);
+    AdvanceSeconds(1.0);
+    EXPECT_EQ(timer.update(), 1.0f);
+}
+
+TEST(SceneTimer, StrictGreaterThanAtSceneEnd) {
+    SceneTimer timer;
+    AdvanceSeconds(3.0);
+    EXPECT_FALSE(timer.update() > 3.0f);
+    AdvanceSeconds(0.01); // above the float resolution at this absolute time
+    EXPECT_TRUE(timer.update() > 3.0f);
+}
+
+TEST(Random, SeedFixesTheSequenceAndRangeIs15Bits) {
+    SeedRandom(329);
+    int first[5];
+    for (int& v : first)
+        v = NextRandom();
+    SeedRandom(329);
+    for (int v : first)
+        EXPECT_EQ(NextRandom(), v);
+    int low = kRandomMax, high = 0;
+    for (int i = 0; i < 100000; ++i) {
+        int v = NextRandom();
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+    EXPECT_EQ(low, 0);
+    EXPECT_EQ(high, kRandomMax);
+}
+
+TEST(ReportError, WritesExactTextAndShowsErrorBox) {
+    BoxLog boxes;
+    testing::internal::CaptureStdout();
+    ReportError("BASS Error!\nErrorcode: %u\n", 42u);
+    ReportError("100%% sure: %s", "50% off\n\n");
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, "BASS Error!\nErrorcode: 42\n100% sure: 50% off\n\n");
+    ASSERT_EQ(boxes.reports().size(), 2u);
+    EXPECT_EQ(boxes.reports()[1], "100% sure: 50% off\n\n");
+}
+
+TEST(ReportError, KeepsExactly1023Characters) {
+    BoxLog boxes;
+    std::string fits(1023, 'a');
+    std::string longer(1500, 'b');
+    testing::internal::CaptureStdout();
+    ReportError("%s", fits.c_str());
+    ReportError("%s", longer.c_str());
+    std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out, fits + std::string(1023, 'b'));
+    ASSERT_EQ(boxes.reports().size(), 2u);
+    EXPECT_EQ(boxes.reports()[0], fits);
+    EXPECT_EQ(boxes.reports()[1].size(), 1023u);
+}
+
+TEST(DemoWindow, ClientSizeViewportProjectionAndState) {
+    DemoWindow* window = TestWindow();
+    ASSERT_TRUE(window->contextCurrent);
+    int w, h;
+    PlatformWindowSize(&w, &h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+    EXPECT_EQ(window->width, 800);
+    EXPECT_EQ(window->height, 600);
+
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[0], 0);
+    EXPECT_EQ(viewport[1], 0);
+    EXPECT_EQ(viewport[2], 800);
+    EXPECT_EQ(viewport[3], 600);
+
+    GLfloat projection[16], expected[16];
+    glGetFloatv(GL_PROJECTION_MATRIX, projection);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    gluPerspective(45.0, 4.0 / 3.0, 0.01, 1000.0);
+    glGetFloatv(GL_PROJECTION_MATRIX, expected);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    for (int i = 0; i < 16; ++i)
+        EXPECT_FLOAT_EQ(projection[i], expected[i]) << i;
+
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_NORMALIZE));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    GLint func;
+    glGetIntegerv(GL_DEPTH_FUNC, &func);
+    EXPECT_EQ(func, GL_LEQUAL);
+    GLint depthBits;
+    glGetIntegerv(GL_DEPTH_BITS, &depthBits);
+    EXPECT_GE(depthBits, 16);
+}
+
+TEST(DemoWindow, FullscreenFallsBackToWindowWhenModeIsMissing) {
+    TestWindow();
+    if (PlatformHasFullscreenMode(800, 600, 32))
+        GTEST_SKIP() << "this display has 800 x 600 x 32";
+    // A second window cannot be made in this process, so check the decision alone: the box
+    // is asked for with the exact text and title, and a window is still made.
+    BoxLog boxes;
+    DemoWindow fallback(true);
+    ASSERT_FALSE(boxes.texts.empty());
+    EXPECT_EQ(boxes.texts[0], "Unable to switch to fullscreen");
+    EXPECT_EQ(boxes.titles[0], "Window error");
+    EXPECT_FALSE(fallback.fullscreen);
+    EXPECT_TRUE(fallback.hasWindow);
+    // Leave the test window current for the tests that follow.
+    PlatformMakeCurrent();
+}
+
+namespace {
+int g_presented = 0;
+void CountPresent(void*) { ++g_presented; }
+
+void PushKey(SDL_Keycode key) {
+    SDL_Event e = {};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = key;
+    SDL_PushEvent(&e);
+}
+void PushClose() {
+    SDL_Event e = {};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_PushEvent(&e);
+}
+void DrainEvents() {
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    for (int i = 0; i < 100 && PlatformTakeMessage() != WindowMessage::None; ++i) {
+    }
+}
+} // namespace
+
+TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
+    DemoWindow* window = TestWindow();
+    DrainEvents();
+    PlatformSetPresentHook(CountPresent, nullptr);
+    g_presented = 0;
+
+    EXPECT_TRUE(window->pump()); // nothing waiting: a frame is still shown
+    EXPECT_EQ(g_presented, 1);
+
+    PushKey(SDLK_a);
+    PushKey(SDLK_SPACE);
+    EXPECT_TRUE(window->pump());
+    EXPECT_TRUE(window->pump());
+    EXPECT_TRUE(window->pump()); // other keys did nothing
+    EXPECT_EQ(g_presented, 4);
+
+    PushKey(SDLK_ESCAPE);
+    PushKey(SDLK_b);
+    PushKey(SDLK_c);
+    EXPECT_TRUE(window->pump()); // takes Escape, posts quit
+    EXPECT_TRUE(window->pump()); // b still waiting: quit not handed out yet
+    EXPECT_TRUE(window->pump()); // c
+    EXPECT_FALSE(window->pump()); // now the quit message
+    EXPECT_EQ(g_presented, 7);    // the quitting call shows no frame
+
+    PushClose();
+    EXPECT_TRUE(window->pump());
+    EXPECT_FALSE(window->pump());
+    PlatformSetPresentHook(nullptr, nullptr);
+}
+
+namespace {
+std::string g_calls;
+int g_endOnCall[3] = {1, 1, 3};
+int g_callCount[3] = {0, 0, 0};
+bool Scene(int n) {
+    g_calls += char('A' + n);
+    return ++g_callCount[n] >= g_endOnCall[n];
+}
+bool SceneA() { return Scene(0); }
+bool SceneB() { return Scene(1); }
+bool SceneC() { return Scene(2); }
+} // namespace
+
+TEST(Dispatch, ScenesAdvanceOnceWithNoFrameSkippedAndThenQuit) {
+    DemoWindow* window = TestWindow();
+    DrainEvents();
+    const SceneFunction scenes[] = {SceneA, SceneB, SceneC};
+    g_sceneIndex = 0;
+    // The main loop as the demo runs it, with the three fake scenes.
+    int frames = 0;
+    while (window->pump()) {
+        DispatchScene(scenes, 3);
+        ++frames;
+        ASSERT_LT(frames, 20);
+    }
+    // A and B end on their first call; C on its third. One scene per frame, none skipped,
+    // then one frame that posts the quit message and draws nothing.
+    EXPECT_EQ(g_calls, "ABCCC");
+    EXPECT_EQ(frames, 6);
+    EXPECT_EQ(g_sceneIndex, 3);
+    g_sceneIndex = 0;
+}
+
+// Last in this file: the interrupt stays set for the rest of the process.
+TEST(Interrupt, SigtermEndsTheRunLikeClosingTheWindow) {
+    DemoWindow* window = TestWindow();
+    DrainEvents();
+    EXPECT_TRUE(window->pump());
+    std::raise(SIGTERM);
+    EXPECT_FALSE(window->pump());
+}

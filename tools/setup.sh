@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the asset generator need.
+# Idempotent: does nothing when every package is already there. Used by `make run`,
+# `make test` and CI alike.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  libsdl2-dev libsdl2-image-dev
+  libmpg123-dev libkissfft-dev libmp3lame-dev
+  libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
+  libgtest-dev
+  libstb-dev libfreetype-dev fonts-dejavu-core
+  libpng-dev libpng-tools
+  clang libclang-rt-14-dev
+  lame sox ffmpeg
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
