@@ -1,0 +1,20 @@
+// The sphere field: fifty unit spheres scattered around (0, 0, -10), outside a hollow of
+// radius 7, each jolted by one music value.
+#pragma once
+
+#include <GL/glu.h>
+
+struct FieldSphere {
+    // Places the sphere from the program's random generator.
+    FieldSphere();
+    // `amount` turns the sphere by that many degrees about its axis and pushes it that far
+    // along the turned x axis. Needs g_quadric.
+    void draw(float amount) const;
+
+    float position[3];
+    float axis[3];
+};
+
+constexpr int kFieldSphereNum = 50;
+extern FieldSphere* g_spheres; // array of kFieldSphereNum
+extern GLUquadric* g_quadric;

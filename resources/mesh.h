@@ -1,0 +1,46 @@
+// Meshes (one triangle list in client-side arrays, one draw call) and models (the meshes and
+// textures of one model file).
+#pragma once
+
+#include "resources/texture.h"
+
+#include <cstdint>
+
+struct Mesh {
+    // Arrays allocated to their sizes, contents unset.
+    Mesh(int32_t vertexNum, int32_t triangleNum, int32_t texture, bool hasNormals,
+         bool hasColors, bool hasTexCoords);
+    ~Mesh();
+    Mesh(const Mesh&) = delete;
+    Mesh& operator=(const Mesh&) = delete;
+
+    void draw() const;
+
+    bool indexed = false;
+    int32_t texture = -1; // index into the model's textures; -1 untextured
+    int32_t triangleNum = 0;
+    int32_t vertexNum = 0;
+    uint32_t* indices = nullptr;
+    float* vertices = nullptr;
+    float* normals = nullptr;
+    float* colors = nullptr;
+    float* texCoords = nullptr;
+};
+
+// Sums unit face normals into each corner's normal; allocates the array if missing.
+bool CalcNormals(Mesh& mesh);
+
+struct Model {
+    // Picks the reader by extension: "mesh" binary, "raw" text. A null name: empty model.
+    explicit Model(const char* fileName);
+    ~Model();
+    Model(const Model&) = delete;
+    Model& operator=(const Model&) = delete;
+
+    void draw() const;
+
+    int32_t meshNum = 0;
+    int32_t textureNum = 0;
+    Texture** textures = nullptr;
+    Mesh** meshes = nullptr;
+};
