@@ -41,3 +41,15 @@ bool PlatformEnterExecutableFolder(const char* argv0) {
     std::string folder = path.substr(0, slash);
     return chdir(folder.empty() ? "/" : folder.c_str()) == 0;
 }
+
+bool PlatformChangeFolder(const char* path) { return path && chdir(path) == 0; }
+
+std::string PlatformAbsolutePath(const char* path) {
+    std::string native = PlatformPath(path);
+    if (!native.empty() && native[0] == '/')
+        return native;
+    char cwd[PATH_MAX];
+    if (!getcwd(cwd, sizeof cwd))
+        return native;
+    return std::string(cwd) + "/" + native;
+}

@@ -11,3 +11,6 @@ FILE* PlatformOpenFile(const char* path, const char* mode);
 std::string PlatformPath(const char* path);
 // Makes the folder holding the executable the working directory.
 bool PlatformEnterExecutableFolder(const char* argv0);
+bool PlatformChangeFolder(const char* path);
+// The path made absolute against the current working directory.
+std::string PlatformAbsolutePath(const char* path);
