@@ -1,0 +1,181 @@
+// Textures: the reader chosen by extension, the two ways pixels arrive (the TGA reader and
+// the picture decoder) and the mipmapped upload.
+#include "resources/texture.h"
+
+#include "app/report_error.h"
+#include "platform/files.h"
+#include "platform/image_decoder.h"
+#include "resources/tga_reader.h"
+
+#include <GL/glu.h>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <strings.h>
+
+Texture::~Texture() {
+    loaded = false;
+    glDeleteTextures(1, &id);
+}
+
+namespace {
+// Reports every pending GL error (the first check also sees errors left by earlier calls).
+void CheckGlError() {
+    const GLenum error = glGetError();
+    if (error != GL_NO_ERROR)
+        ReportError("OpenGL Error %i (0x%X): %s", static_cast<int>(error), error,
+                    reinterpret_cast<const char*>(gluErrorString(error)));
+}
+
+bool LoadTga(Texture& texture, const char* fileName) {
+    FILE* file = PlatformOpenFile(fileName, "rb");
+    if (!file) {
+        ReportError("Texture load: Failed to open the file %s!", fileName);
+        return false;
+    }
+    TgaImage image;
+    const TgaResult result = ReadTga(file, image);
+    std::fclose(file);
+    switch (result) {
+    case TgaResult::ok:
+        break;
+    case TgaResult::shortHeader:
+        ReportError("Texture load: Failed to read the header in file %s!", fileName);
+        return false;
+    case TgaResult::unsupportedDepth:
+        ReportError("Texture load: Can't load the texture in %s, only 8/24/32-bit images "
+                    "supported.",
+                    fileName);
+        return false;
+    case TgaResult::noMemory:
+        ReportError("Texture load: Failed to allocate memory for the image %s. You should buy "
+                    "more RAM!",
+                    fileName);
+        return false;
+    case TgaResult::shortData:
+        ReportError("Texture load: Failed to read image data from %s for some reason. Maybe the "
+                    "file is in some format not supported.",
+                    fileName);
+        return false;
+    }
+    return UploadTexture(texture, image.pixels.get(), image.width, image.height, image.components,
+                         image.internalFormat, image.format);
+}
+
+bool LoadDecoded(Texture& texture, const char* fileName) {
+    DecodedImage decoded;
+    if (!decoded.decode(fileName)) {
+        ReportError("Texture load: Can't load the texture in file '%s' for some reason.", fileName);
+        return false;
+    }
+    const int components = decoded.bitsPerPixel() / 8;
+    if (components != 3 && components != 4) {
+        ReportError("Texture load: Sorry, only 3 or 4 channel images are supported. %s is not!",
+                    fileName);
+        decoded.release();
+        return false;
+    }
+    const GLenum format = components == 4 ? GL_RGBA : GL_RGB;
+    const int width = decoded.width();
+    const int height = decoded.height();
+    const size_t rowBytes = static_cast<size_t>(width) * components;
+    const uint64_t size = static_cast<uint64_t>(rowBytes) * static_cast<uint64_t>(height);
+    std::unique_ptr<unsigned char[]> buffer;
+    if (size <= SIZE_MAX)
+        buffer.reset(new (std::nothrow) unsigned char[size ? static_cast<size_t>(size) : 1]);
+    if (!buffer) {
+        ReportError("Texture load: Failed to allocate memory for the image %s. You should buy "
+                    "more RAM!",
+                    fileName);
+        decoded.release();
+        return false;
+    }
+    // Decoder rows are blue, green, red (alpha); the buffer gets red, green, blue (alpha),
+    // top row first. The pitch may be negative for pictures stored bottom-up.
+    for (int y = 0; y < height; ++y) {
+        const unsigned char* from =
+            decoded.topRow() + static_cast<std::ptrdiff_t>(y) * decoded.pitch();
+        unsigned char* to = buffer.get() + static_cast<size_t>(y) * rowBytes;
+        for (int x = 0; x < width; ++x, from += components, to += components) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            if (components == 4)
+                to[3] = from[3];
+        }
+    }
+    const bool uploaded =
+        UploadTexture(texture, buffer.get(), width, height, components, format, format);
+    decoded.release();
+    return uploaded;
+}
+} // namespace
+
+bool LoadTexture(Texture& texture, const char* fileName) {
+    if (!fileName) {
+        ReportError("Trying to load texture from filename NULL. No good...");
+        return false;
+    }
+    // The whole name counts, folders included: "dir.old/file" has the extension "old/file".
+    const char* dot = std::strrchr(fileName, '.');
+    const char* extension = dot ? dot + 1 : fileName;
+    for (const char* decoded : {"jpg", "jpeg", "bmp", "png"})
+        if (strcasecmp(extension, decoded) == 0)
+            return LoadDecoded(texture, fileName);
+    if (strcasecmp(extension, "tga") == 0)
+        return LoadTga(texture, fileName);
+    ReportError("Texture load: Can't load the texture in file '%s'. Unknown or no file extension.",
+                fileName);
+    return false;
+}
+
+bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int height,
+                   int components, GLenum internalFormat, GLenum format) {
+    if (texture.id != 0) {
+        glDeleteTextures(1, &texture.id);
+        texture.id = 0;
+        texture.loaded = false;
+    }
+    texture.width = width;
+    texture.height = height;
+    glGenTextures(1, &texture.id);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    // Rows of 3-byte pixels have any length; no padding between them.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    if (!pixels) {
+        ReportError("Texture load: Data pointer is null.");
+        return false;
+    }
+    const GLint built = gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format,
+                                          GL_UNSIGNED_BYTE, pixels);
+    CheckGlError();
+    GLint minFilter = GL_LINEAR_MIPMAP_NEAREST;
+    if (built != 0) {
+        ReportError("Texture load: Can't make mipmaps of the texture in databuffer for some "
+                    "reason.");
+        glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE,
+                     pixels);
+        minFilter = GL_LINEAR;
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    CheckGlError();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    texture.loaded = true;
+    return true;
+}
+
+void bind(const Texture& texture) {
+    if (!texture.loaded)
+        return;
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+}
+
+void EnableSphereMapping() {
+    glTexGeni(GL_S, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glTexGeni(GL_T, GL_TEXTURE_GEN_MODE, GL_SPHERE_MAP);
+    glEnable(GL_TEXTURE_GEN_S);
+    glEnable(GL_TEXTURE_GEN_T);
+}

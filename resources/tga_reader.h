@@ -1,0 +1,53 @@
+// The TGA reader: uncompressed 8, 24 and 32-bit pictures, rows in file order, bytes as stored
+// (blue, green, red, alpha). Only width, height and depth are read from the header.
+#pragma once
+
+#include <GL/gl.h>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
+// Reads little-endian fields from a byte range; a read past the end yields 0 and marks the
+// cursor as overrun instead of touching memory beyond the range.
+class ByteCursor {
+  public:
+    ByteCursor(const unsigned char* data, size_t size) : data_(data), size_(size) {}
+    uint8_t u8();
+    uint16_t u16();
+    void seek(size_t offset) { offset_ = offset; }
+    bool overrun() const { return overrun_; }
+
+  private:
+    const unsigned char* data_;
+    size_t size_;
+    size_t offset_ = 0;
+    bool overrun_ = false;
+};
+
+constexpr size_t kTgaHeaderBytes = 18;
+
+struct TgaHeader {
+    int32_t width = 0;  // pixels, 0 to 65535
+    int32_t height = 0; // pixels, 0 to 65535
+    int32_t depth = 0;  // bits per pixel as the header says
+};
+TgaHeader ParseTgaHeader(const unsigned char (&bytes)[kTgaHeaderBytes]);
+
+enum class TgaResult { ok, shortHeader, unsupportedDepth, noMemory, shortData };
+
+struct TgaImage {
+    int32_t width = 0;
+    int32_t height = 0;
+    int32_t components = 0; // 1, 3 or 4 bytes per pixel
+    GLenum internalFormat = 0;
+    GLenum format = 0;
+    std::unique_ptr<unsigned char[]> pixels;
+};
+
+// Bytes of pixel data a header asks for; 64 bits, as 65535 x 65535 x 4 does not fit in 32.
+uint64_t TgaImageBytes(const TgaHeader& header);
+
+// Reads header and pixels from an open file positioned at its start. The caller keeps the
+// file and closes it. On failure `image.pixels` is empty.
+TgaResult ReadTga(FILE* file, TgaImage& image);
