@@ -4,9 +4,11 @@
 
 #include <cstddef>
 
-// One decoded picture. Use: decode, read the size, depth and rows, then release (the
-// destructor releases too). Depth is 24 bits for pictures without alpha, 32 with alpha, and
-// the palette's own depth (8 or less) for palette pictures, whose bytes are indices.
+// One decoded picture: decode, read its size, depth and rows, then release (the destructor
+// releases too). Depth is 24 bits for pictures without alpha (every JPEG), 32 for pictures
+// with alpha or a transparent colour, and the palette's own depth (8 or less) for palette
+// pictures. A palette picture has its size and depth only, no rows: topRow() is null and
+// pitch() 0, since its only use is to be refused by its depth.
 class DecodedImage {
   public:
     DecodedImage() = default;
@@ -14,18 +16,24 @@ class DecodedImage {
     DecodedImage(const DecodedImage&) = delete;
     DecodedImage& operator=(const DecodedImage&) = delete;
 
-    // Decodes the file; `\` in the path counts as a separator. False when the file cannot be
-    // opened or decoded; the picture is then empty.
+    // Decodes the file; `\` in the path counts as a separator. The format is recognised by
+    // content, not by name. False when the file cannot be opened or decoded; the picture is
+    // then empty.
     bool decode(const char* path);
-    int width() const;
-    int height() const;
-    int bitsPerPixel() const;
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int bitsPerPixel() const { return bitsPerPixel_; }
     // Signed distance in bytes from one row to the next one down.
-    std::ptrdiff_t pitch() const;
-    // First byte of the top row; null when nothing is decoded.
-    const unsigned char* topRow() const;
+    std::ptrdiff_t pitch() const { return pitch_; }
+    // First byte of the top row.
+    const unsigned char* topRow() const { return topRow_; }
     void release();
 
   private:
     void* surface_ = nullptr; // the platform's picture, kept opaque to the rest of the system
+    int width_ = 0;
+    int height_ = 0;
+    int bitsPerPixel_ = 0;
+    std::ptrdiff_t pitch_ = 0;
+    const unsigned char* topRow_ = nullptr;
 };
