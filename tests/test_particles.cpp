@@ -1,0 +1,314 @@
+// The particle system: its draws from the random generator, the timed formation sequence on a
+// virtual clock, the fade, and a grid frame read back from a real context.
+#include "app/random.h"
+#include "effects/particle_system.h"
+#include "effects/sphere_field.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "test_support.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+#include <cmath>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <stb/stb_image_write.h>
+#include <vector>
+
+namespace {
+// 2^16 ticks per second: every time below, and "exactly 2.0 s", is exact in float.
+constexpr int64_t kTicksPerSecond = 65536;
+struct VirtualClock : testing::Environment {
+    void SetUp() override { PlatformUseVirtualCounter(kTicksPerSecond); }
+};
+const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
+
+void AdvanceSeconds(double s) {
+    PlatformAdvanceVirtualCounter(static_cast<int64_t>(s * kTicksPerSecond + 0.5));
+}
+void AdvanceOneTick() {
+    PlatformAdvanceVirtualCounter(1);
+}
+
+// The coordinate a draw r stands for.
+float Coordinate(int r) {
+    return static_cast<float>(r / 16384.0 - 1.0);
+}
+
+std::vector<int> Draws(unsigned seed, int count) {
+    SeedRandom(seed);
+    std::vector<int> r(count);
+    for (int& v : r)
+        v = NextRandom();
+    SeedRandom(seed);
+    return r;
+}
+
+// Builds the system with the working folder set to `folder`, where it looks for its texture.
+ParticleSystem* BuildIn(const std::string& folder) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    EXPECT_TRUE(PlatformChangeFolder(folder.c_str()));
+    ParticleSystem* system = new ParticleSystem;
+    std::filesystem::current_path(previous);
+    return system;
+}
+
+// A soft white dot, black from half its width outwards: neighbouring grid blobs (4/7 of the
+// blob's width apart) then stay separate on screen.
+void WriteBlob(const std::string& folder) {
+    std::filesystem::create_directories(folder + "/Textures");
+    const int n = 64;
+    std::vector<uint8_t> rgb(n * n * 3);
+    for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x) {
+            const double r = std::hypot(x + 0.5 - n / 2.0, y + 0.5 - n / 2.0) / (n / 2.0);
+            const double v = r < 1.0 ? std::pow(1.0 - r, 3.0) : 0.0;
+            for (int c = 0; c < 3; ++c)
+                rgb[(y * n + x) * 3 + c] = static_cast<uint8_t>(255.0 * v + 0.5);
+        }
+    ASSERT_NE(stbi_write_jpg((folder + "/Textures/blob.jpg").c_str(), n, n, 3, rgb.data(), 95), 0);
+}
+
+// The scene's view of the particles: 5 units into the screen, on a black background.
+void PrepareFrame() {
+    TestWindow();
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(0.0f, 0.0f, -5.0f);
+    glColor3f(1.0f, 1.0f, 1.0f);
+}
+
+// Window pixel (y from the top) of a particle at `position`, with the frame's matrices.
+void ParticlePixel(const ParticleSystem& ps, const float* position, int* px, int* py) {
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble wx, wy, wz;
+    gluProject(ps.offset[0] + ps.scale[0] * position[0], ps.offset[1] + ps.scale[1] * position[1],
+               ps.offset[2] + ps.scale[2] * position[2], model, projection, viewport, &wx, &wy,
+               &wz);
+    *px = static_cast<int>(std::lround(wx));
+    *py = viewport[3] - 1 - static_cast<int>(std::lround(wy));
+}
+
+int Brightness(int x, int y) {
+    return ReadPixel(x, y).g;
+}
+
+// One grid frame: each of the 64 grid points carries a bright blob, and the point halfway
+// to its right-hand neighbour is clearly darker, so the blobs are 64 separate ones.
+void ExpectGridFrame(const ParticleSystem& ps) {
+    PrepareFrame();
+    glEnable(GL_LIGHTING);
+    glDepthMask(GL_TRUE);
+    ps.draw();
+    WritePng("particles_grid.png", ReadFrame(), 800, 600);
+    for (int i = 0; i < kParticleNum; ++i) {
+        int x, y;
+        ParticlePixel(ps, ps.particles[i].position, &x, &y);
+        EXPECT_GT(Brightness(x, y), 200) << "particle " << i;
+        if (i % 8 == 7)
+            continue;
+        const float* p = ps.particles[i].position;
+        const float* q = ps.particles[i + 1].position;
+        const float half[3] = {(p[0] + q[0]) / 2, (p[1] + q[1]) / 2, 0.0f};
+        int hx, hy;
+        ParticlePixel(ps, half, &hx, &hy);
+        EXPECT_LT(Brightness(hx, hy), 100) << "between particles " << i << " and " << i + 1;
+    }
+
+    // The state the particle scene and the credits after it rely on.
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    GLint source, destination;
+    glGetIntegerv(GL_BLEND_SRC, &source);
+    glGetIntegerv(GL_BLEND_DST, &destination);
+    EXPECT_EQ(source, GL_SRC_ALPHA);
+    EXPECT_EQ(destination, GL_ONE);
+    GLboolean depthMask = GL_FALSE;
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
+    EXPECT_EQ(depthMask, GL_TRUE);
+}
+} // namespace
+
+TEST(ParticleSystem, DrawsFollowTheSphereFieldAndAMissingTextureGivesPlainSquares) {
+    // 50 spheres use a varying number of draws (rejections); the particles take the next 192.
+    SeedRandom(329);
+    delete[] new FieldSphere[kFieldSphereNum];
+    std::vector<int> r(193);
+    for (int& v : r)
+        v = NextRandom();
+
+    TempDir empty;
+    BoxLog boxes;
+    testing::internal::CaptureStdout();
+    SeedRandom(329);
+    delete[] new FieldSphere[kFieldSphereNum];
+    ParticleSystem* ps = BuildIn(empty.path);
+    testing::internal::GetCapturedStdout();
+
+    ASSERT_EQ(ps->particles.size(), static_cast<size_t>(kParticleNum));
+    for (int i = 0; i < kParticleNum; ++i)
+        for (int axis = 0; axis < 3; ++axis)
+            ASSERT_EQ(ps->particles[i].position[axis], Coordinate(r[3 * i + axis]))
+                << "particle " << i << " axis " << axis;
+    EXPECT_EQ(NextRandom(), r[192]);
+
+    ASSERT_NE(g_particleTexture, nullptr);
+    EXPECT_FALSE(g_particleTexture->loaded);
+    ASSERT_EQ(boxes.reports().size(), 1u);
+    EXPECT_NE(boxes.reports()[0].find("Textures/blob.jpg"), std::string::npos);
+
+    // Untextured, a particle is a plain white square of 1 x 1 before scaling.
+    for (Particle& p : ps->particles)
+        p.position[0] = p.position[1] = p.position[2] = 0.0f;
+    PrepareFrame();
+    ps->draw();
+    const float centre[3] = {0.0f, 0.0f, 0.0f};
+    const float inside[3] = {0.2f, 0.2f, 0.0f}; // scaled by 2: 0.4 of the 0.5 half edge
+    const float outside[3] = {0.3f, 0.0f, 0.0f};
+    int x, y;
+    ParticlePixel(*ps, centre, &x, &y);
+    EXPECT_EQ(Brightness(x, y), 255);
+    ParticlePixel(*ps, inside, &x, &y);
+    EXPECT_EQ(Brightness(x, y), 255);
+    ParticlePixel(*ps, outside, &x, &y);
+    EXPECT_EQ(Brightness(x, y), 0);
+    delete ps;
+}
+
+// The formation clock lives inside update and starts on its first call, once per process:
+// the whole sequence is walked in this one test.
+TEST(ParticleSystem, FormationSequence) {
+    TempDir folder;
+    WriteBlob(folder.path);
+    TestWindow();
+    ParticleSystem& ps = *BuildIn(folder.path);
+    ASSERT_TRUE(g_particleTexture->loaded);
+    ASSERT_EQ(g_formationStep, 1);
+
+    // 1: everything gathers at the origin, whatever the constructor drew.
+    AdvanceSeconds(3.0);
+    ps.update();
+    EXPECT_EQ(g_formationStep, 2);
+    for (const Particle& p : ps.particles)
+        for (int axis = 0; axis < 3; ++axis) {
+            EXPECT_EQ(p.position[axis], 0.0f);
+            EXPECT_EQ(p.target[axis], 0.0f);
+        }
+
+    // 2: random targets, z, y, x per particle, 192 draws; the clock still runs from call 1.
+    AdvanceSeconds(0.5);
+    const std::vector<int> r = Draws(23, 193);
+    ps.update();
+    EXPECT_EQ(g_formationStep, 3);
+    EXPECT_EQ(NextRandom(), r[192]);
+    for (int i = 0; i < kParticleNum; ++i) {
+        const Particle& p = ps.particles[i];
+        EXPECT_EQ(p.target[2], Coordinate(r[3 * i]));
+        EXPECT_EQ(p.target[1], Coordinate(r[3 * i + 1]));
+        EXPECT_EQ(p.target[0], Coordinate(r[3 * i + 2]));
+        EXPECT_EQ(p.position[0], 0.25f * p.target[0]); // a quarter of the way at 0.5 s
+    }
+
+    // 3: exactly 2.0 s after call 1 is not yet "more than 2": the burst ends on its targets.
+    AdvanceSeconds(1.5);
+    ps.update();
+    EXPECT_EQ(g_formationStep, 3);
+    EXPECT_EQ(ps.particles[5].position[1], ps.particles[5].target[1]);
+
+    // One tick later the grid is the target.
+    AdvanceOneTick();
+    ps.update();
+    ASSERT_EQ(g_formationStep, 4);
+    ps.update(); // same moment: at most one change per call, and the clock was restarted
+    EXPECT_EQ(g_formationStep, 4);
+    const double sevenths[8] = {-1.0,          2.0 / 7 - 1.0,  4.0 / 7 - 1.0,  6.0 / 7 - 1.0,
+                                8.0 / 7 - 1.0, 10.0 / 7 - 1.0, 12.0 / 7 - 1.0, 1.0};
+    for (int i = 0; i < kParticleNum; ++i) {
+        const Particle& p = ps.particles[i];
+        EXPECT_EQ(p.target[0], static_cast<float>(sevenths[i % 8])) << "particle " << i;
+        EXPECT_EQ(p.target[1], static_cast<float>(sevenths[i / 8])) << "particle " << i;
+        EXPECT_EQ(p.target[2], 0.0f);
+    }
+    EXPECT_EQ(ps.particles[0].target[0], -1.0f);
+    EXPECT_EQ(ps.particles[0].target[1], -1.0f);
+
+    // Two seconds on, the particles sit on the grid: look at it.
+    AdvanceSeconds(2.0);
+    ps.update();
+    EXPECT_EQ(g_formationStep, 4);
+    for (const Particle& p : ps.particles)
+        for (int axis = 0; axis < 3; ++axis)
+            ASSERT_NEAR(p.position[axis], p.target[axis], 1e-6f);
+    ExpectGridFrame(ps);
+
+    // 4: after a long stall, still only one change: the mirrored grid, (X, Y) to (-Y, -X).
+    std::vector<Particle> grid = ps.particles;
+    AdvanceSeconds(10.0);
+    ps.update();
+    ASSERT_EQ(g_formationStep, 5);
+    EXPECT_EQ(ps.particles[0].target[0], 1.0f);
+    EXPECT_EQ(ps.particles[0].target[1], 1.0f);
+    for (int i = 0; i < kParticleNum; ++i) {
+        const Particle& p = ps.particles[i];
+        EXPECT_EQ(p.target[0], -grid[i].target[1]) << "particle " << i;
+        EXPECT_EQ(p.target[1], -grid[i].target[0]) << "particle " << i;
+        EXPECT_EQ(p.start[0], grid[i].position[0]);
+    }
+
+    // 5: eight rings of eight, radii 1.5 down to 0.1875, each starting on +x.
+    AdvanceSeconds(2.0);
+    AdvanceOneTick();
+    ps.update();
+    ASSERT_EQ(g_formationStep, 6);
+    for (int i = 0; i < kParticleNum; ++i) {
+        const Particle& p = ps.particles[i];
+        const double radius = 1.5 - 0.1875 * (i / 8);
+        const double angle = i * M_PI / 4;
+        // The angle is a float: up to 49.5 radians it is off by as much as 2e-6.
+        EXPECT_NEAR(p.target[0], radius * std::cos(angle), 5e-6) << "particle " << i;
+        EXPECT_NEAR(p.target[1], radius * std::sin(angle), 5e-6) << "particle " << i;
+    }
+    EXPECT_EQ(ps.particles[8].target[0], 1.3125f);
+
+    // 6: scatter, with the fade starting on the very call that enters the last step.
+    AdvanceSeconds(2.0);
+    AdvanceOneTick();
+    ps.update();
+    ASSERT_EQ(g_formationStep, 7);
+    int calls = 1;
+    EXPECT_EQ(ps.particles[0].color[3], static_cast<float>(1.0 - 0.001));
+    EXPECT_EQ(ps.particles[0].color[0], 1.0f);
+
+    // No clamp on time: 2 s in a particle is at its target, 4 s in twice as far from its
+    // start, and it carries on.
+    AdvanceSeconds(2.0);
+    ps.update();
+    ++calls;
+    const Particle& p = ps.particles[10];
+    for (int axis = 0; axis < 3; ++axis)
+        EXPECT_NEAR(p.position[axis], p.target[axis], 1e-6f);
+    AdvanceSeconds(2.0);
+    ps.update();
+    ++calls;
+    for (int axis = 0; axis < 3; ++axis)
+        EXPECT_NEAR(p.position[axis] - p.start[axis], 2.0f * (p.target[axis] - p.start[axis]),
+                    1e-5f);
+
+    // The fade is per call, whatever the time: 1,000 calls leave a trace, 1,001 go below 0.
+    for (; calls < 1000; ++calls)
+        ps.update();
+    EXPECT_GT(p.color[3], 0.0f);
+    EXPECT_LT(p.color[3], 1e-5f);
+    ps.update();
+    EXPECT_LT(p.color[3], 0.0f);
+    EXPECT_EQ(g_formationStep, 7);
+    ps.update();
+    EXPECT_LT(p.color[3], -0.0019f);
+}
