@@ -1,0 +1,500 @@
+// Meshes and models: the binary and text readers with well-formed, hostile and cut-short
+// files built byte by byte, the normal computation, and models drawn into a real context.
+#include "resources/mesh.h"
+#include "resources/mesh_file.h"
+#include "resources/texture.h"
+#include "test_support.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <new>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+// Counting the largest single allocation shows that no count from a file is trusted before
+// it is checked. The sanitizers bring their own allocator, so there it is left out.
+#if defined(__SANITIZE_ADDRESS__)
+#define TRACK_ALLOCATIONS 0
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TRACK_ALLOCATIONS 0
+#endif
+#endif
+#ifndef TRACK_ALLOCATIONS
+#define TRACK_ALLOCATIONS 1
+#endif
+
+#if TRACK_ALLOCATIONS
+namespace {
+size_t g_largestAllocation = 0;
+}
+void* operator new(size_t size) {
+    if (size > g_largestAllocation)
+        g_largestAllocation = size;
+    if (void* p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void* operator new[](size_t size) {
+    return operator new(size);
+}
+// Out of line, so that the compiler does not pair a visible free with a new expression.
+__attribute__((noinline)) void operator delete(void* p) noexcept {
+    std::free(p);
+}
+__attribute__((noinline)) void operator delete[](void* p) noexcept {
+    std::free(p);
+}
+__attribute__((noinline)) void operator delete(void* p, size_t) noexcept {
+    std::free(p);
+}
+__attribute__((noinline)) void operator delete[](void* p, size_t) noexcept {
+    std::free(p);
+}
+#endif
+
+namespace {
+const char* kShort = "File %s is not a valid .mesh-file. It is shorter than its counts say.";
+const char* kNegative = "File %s is not a valid .mesh-file. It holds a negative count.";
+const char* kEmptyDraw = "Warning: Drawing model where meshNum is 0 or meshes is NULL";
+const char* kRawWarning =
+    "Warning: While parsing an ascii mesh file, more than 9 float values was found on one line.";
+
+std::string Format(const char* format, const std::string& name) {
+    char text[1024];
+    std::snprintf(text, sizeof text, format, name.c_str());
+    return text;
+}
+
+// A file image, little-endian as the format wants it.
+struct Bytes {
+    std::vector<uint8_t> data;
+    Bytes& u32(uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            data.push_back(static_cast<uint8_t>(v >> (8 * i)));
+        return *this;
+    }
+    Bytes& i32(int32_t v) { return u32(static_cast<uint32_t>(v)); }
+    Bytes& f32s(std::initializer_list<float> values) {
+        for (float f : values) {
+            uint32_t bits;
+            std::memcpy(&bits, &f, 4);
+            u32(bits);
+        }
+        return *this;
+    }
+    Bytes& header(int32_t meshNum, int32_t textureNum, int32_t version = 1) {
+        return i32(78).i32(version).i32(meshNum).i32(textureNum);
+    }
+    Bytes& block(int32_t v, int32_t t, bool n, bool c, bool tc, int32_t texture) {
+        return i32(v).i32(t).i32(n).i32(c).i32(tc).i32(texture);
+    }
+    Bytes& name(const std::string& text) {
+        i32(static_cast<int32_t>(text.size()));
+        data.insert(data.end(), text.begin(), text.end());
+        return *this;
+    }
+};
+
+// The 88-byte smallest file: one indexed triangle.
+Bytes SmallestFile() {
+    Bytes b;
+    b.header(1, 0).block(3, 1, false, false, false, 0);
+    b.f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}).u32(0).u32(1).u32(2);
+    return b;
+}
+
+// An uncompressed 24-bit TGA, pixels given as RGB, bottom row first.
+void WriteTga(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb) {
+    std::vector<uint8_t> file(18, 0);
+    file[2] = 2;
+    file[12] = static_cast<uint8_t>(width);
+    file[14] = static_cast<uint8_t>(height);
+    file[16] = 24;
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
+        file.push_back(rgb[i + 2]);
+        file.push_back(rgb[i + 1]);
+        file.push_back(rgb[i]);
+    }
+    ASSERT_TRUE(WriteFile(path, file));
+}
+
+class MeshFiles : public testing::Test {
+  protected:
+    void SetUp() override { TestWindow(); }
+
+    // Loads through the Model constructor, keeping the reports and what went to stdout.
+    std::unique_ptr<Model> load(const std::string& name, const std::vector<uint8_t>& bytes) {
+        path = dir.file(name);
+        EXPECT_TRUE(WriteFile(path, bytes));
+        boxes.clear();
+        testing::internal::CaptureStdout();
+        std::unique_ptr<Model> model(new Model(path.c_str()));
+        out = testing::internal::GetCapturedStdout();
+        return model;
+    }
+    std::unique_ptr<Model> load(const Bytes& b) { return load("m.mesh", b.data); }
+    std::unique_ptr<Model> loadRaw(const std::string& text) {
+        return load("m.raw", std::vector<uint8_t>(text.begin(), text.end()));
+    }
+    std::vector<std::string> reports() const { return boxes.reports(); }
+
+    TempDir dir;
+    BoxLog boxes;
+    std::string path;
+    std::string out;
+};
+} // namespace
+
+TEST_F(MeshFiles, SmallestFileGivesOneIndexedTriangle) {
+    Bytes b = SmallestFile();
+    ASSERT_EQ(b.data.size(), 88u);
+    auto model = load(b);
+    EXPECT_TRUE(reports().empty());
+    ASSERT_EQ(model->meshNum, 1);
+    EXPECT_EQ(model->textureNum, 0);
+    const Mesh& mesh = *model->meshes[0];
+    EXPECT_TRUE(mesh.indexed && mesh.vertexNum == 3 && mesh.triangleNum == 1);
+    EXPECT_EQ(mesh.texture, -1);
+    EXPECT_TRUE(!mesh.normals && !mesh.colors && !mesh.texCoords);
+    EXPECT_EQ(mesh.vertices[7], 1.0f);
+    EXPECT_EQ(mesh.indices[2], 2u);
+}
+
+TEST_F(MeshFiles, FlagAndVersionChecksLeaveModelEmpty) {
+    Bytes wrongFlag = SmallestFile();
+    wrongFlag.data[0] = 77;
+    Bytes letterThenJunk = SmallestFile();
+    letterThenJunk.data[2] = 1;
+    for (const Bytes* b : {&wrongFlag, &letterThenJunk}) {
+        auto model = load(*b);
+        EXPECT_EQ(reports(), std::vector<std::string>{"File " + path +
+                                                      " is not a valid .mesh-file. "
+                                                      "Unrecognized flag in header."});
+        EXPECT_EQ(model->meshNum, 0);
+        EXPECT_EQ(model->meshes, nullptr);
+    }
+
+    for (int32_t version : {0, 1}) {
+        Bytes b = SmallestFile();
+        b.data[4] = static_cast<uint8_t>(version);
+        auto model = load(b);
+        EXPECT_TRUE(reports().empty()) << version;
+        EXPECT_EQ(model->meshNum, 1) << version;
+    }
+    Bytes v2 = SmallestFile();
+    v2.data[4] = 2;
+    auto model = load(v2);
+    EXPECT_EQ(reports(), std::vector<std::string>{
+                             "Can't load the mesh in " + path +
+                             " as it is a higher version of the .mesh-format than this parser "
+                             "can handle.\nFile format version: 2 \t Parser version: 1."});
+    EXPECT_EQ(model->meshes, nullptr);
+}
+
+TEST_F(MeshFiles, NamesExtensionsAndMissingFiles) {
+    Bytes b = SmallestFile();
+    EXPECT_EQ(load("upper.MESH", b.data)->meshNum, 1);
+    EXPECT_EQ(load("mixed.Raw", std::vector<uint8_t>{'\n'})->meshNum, 1);
+
+    auto obj = load("model.obj", b.data);
+    EXPECT_EQ(reports(),
+              std::vector<std::string>{"Can't load model " + path + ", unknown file extension."});
+    boxes.clear();
+    obj->draw();
+    EXPECT_EQ(reports(), std::vector<std::string>{kEmptyDraw});
+
+    boxes.clear();
+    Model none(nullptr);
+    EXPECT_EQ(none.meshNum, 0);
+    EXPECT_TRUE(reports().empty());
+    Model missing((dir.path + "/absent.mesh").c_str());
+    LoadAsciiMesh(none, nullptr);
+    EXPECT_EQ(reports(), (std::vector<std::string>{"Can't open file " + dir.path +
+                                                       "/absent.mesh to load mesh.",
+                                                   "Can't load a mesh with filename NULL..."}));
+}
+
+TEST_F(MeshFiles, TextureNumbersAndNamesOfExactLength) {
+    // Relative names, as the demo uses them: a 14-character name is read whole and the
+    // entry after it is found.
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(dir.path.c_str()), 0);
+    WriteTga("red_tex_14.tga", 2, 2, std::vector<uint8_t>(12, 200));
+    WriteTga("b.tga", 1, 1, {0, 0, 255});
+    Bytes b;
+    b.header(4, 2);
+    const int32_t numbers[] = {0, 2, 3, -1};
+    for (int32_t texture : numbers)
+        b.block(3, 0, false, false, false, texture).f32s({0, 0, 0, 1, 0, 0, 0, 1, 0});
+    b.name("red_tex_14.tga").name("b.tga");
+    auto model = load(b);
+    ASSERT_EQ(chdir(previous), 0);
+
+    ASSERT_EQ(model->textureNum, 2);
+    EXPECT_TRUE(model->textures[0]->loaded);
+    EXPECT_EQ(model->textures[0]->width, 2);
+    EXPECT_TRUE(model->textures[1]->loaded);
+    EXPECT_EQ(model->textures[1]->width, 1);
+    ASSERT_EQ(model->meshNum, 4);
+    EXPECT_EQ(model->meshes[0]->texture, -1);
+    EXPECT_EQ(model->meshes[1]->texture, 1);
+    // Out of range either way: warned, then drawn untextured.
+    EXPECT_EQ(model->meshes[2]->texture, -1);
+    EXPECT_EQ(model->meshes[3]->texture, -1);
+    EXPECT_EQ(reports(), (std::vector<std::string>{
+                             "Warning: Mesh 3 in " + path +
+                                 " uses texture number 3, but the file has 2 textures. It is "
+                                 "drawn untextured.",
+                             "Warning: Mesh 4 in " + path +
+                                 " uses texture number -1, but the file has 2 textures. It is "
+                                 "drawn untextured."}));
+}
+
+TEST_F(MeshFiles, HostileCountsAreRejectedBeforeAnythingIsAllocated) {
+    const int32_t huge = 0x7fffffff;
+    struct Case {
+        Bytes file;
+        const char* message;
+    };
+    std::vector<Case> cases;
+    cases.push_back({Bytes().header(-1, 0), kNegative});
+    cases.push_back({Bytes().header(0, -1), kNegative});
+    cases.push_back({Bytes().header(huge, 0), kShort});
+    cases.push_back({Bytes().header(0, huge), kShort});
+    cases.push_back({Bytes().header(1, 0).block(-3, 1, false, false, false, 0), kNegative});
+    cases.push_back({Bytes().header(1, 0).block(3, -1, false, false, false, 0), kNegative});
+    cases.push_back({Bytes().header(1, 0).block(huge, 0, true, true, true, 0), kShort});
+    cases.push_back({Bytes().header(1, 0).block(0, huge, false, false, false, 0), kShort});
+    cases.push_back({Bytes().header(0, 1).i32(-5), kNegative});
+    cases.push_back({Bytes().header(0, 1).i32(huge).u32(0x41414141), kShort});
+    // Room for one block header but not for the two it announces.
+    cases.push_back(
+        {Bytes().header(2, 0).block(1, 0, false, false, false, 0).f32s({1, 2, 3}), kShort});
+    for (size_t i = 0; i < cases.size(); ++i) {
+#if TRACK_ALLOCATIONS
+        g_largestAllocation = 0;
+#endif
+        auto model = load(cases[i].file);
+#if TRACK_ALLOCATIONS
+        EXPECT_LT(g_largestAllocation, 1u << 20) << "case " << i;
+#endif
+        EXPECT_EQ(reports(), std::vector<std::string>{Format(cases[i].message, path)})
+            << "case " << i;
+        EXPECT_EQ(model->meshNum, 0) << "case " << i;
+        EXPECT_EQ(model->textureNum, 0) << "case " << i;
+        boxes.clear();
+        model->draw();
+        EXPECT_EQ(reports(), std::vector<std::string>{kEmptyDraw});
+    }
+}
+
+TEST_F(MeshFiles, IndexAtOrBeyondVertexNumDropsTheMesh) {
+    for (uint32_t bad : {3u, 0xffffffffu}) {
+        Bytes b;
+        b.header(2, 0).block(3, 1, false, false, false, 0).f32s({0, 0, 0, 1, 0, 0, 0, 1, 0});
+        b.u32(0).u32(1).u32(2);
+        b.block(3, 1, false, false, false, 0).f32s({0, 0, 0, 1, 0, 0, 0, 1, 0});
+        b.u32(0).u32(bad).u32(2);
+        auto model = load(b);
+        ASSERT_EQ(reports().size(), 1u);
+        EXPECT_EQ(reports()[0], "File " + path + " is not a valid .mesh-file. Mesh 2 has the " +
+                                    "vertex index " + std::to_string(bad) +
+                                    ", but only 3 vertices.");
+        // The first mesh was whole and stays; the bad one is never drawn.
+        ASSERT_EQ(model->meshNum, 1);
+        boxes.clear();
+        model->draw();
+        EXPECT_TRUE(reports().empty());
+    }
+}
+
+// Two meshes with every optional array and two textures; the file cut at every byte
+// length must load cleanly or be rejected with the short-file message.
+TEST_F(MeshFiles, EveryTruncationOfAValidFileIsRejectedCleanly) {
+    const std::string texA = dir.file("a.tga"), texB = dir.file("b.tga");
+    WriteTga(texA, 1, 1, {255, 0, 0});
+    WriteTga(texB, 1, 1, {0, 255, 0});
+    Bytes b;
+    b.header(2, 2).block(3, 1, true, true, true, 1);
+    b.f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}).u32(0).u32(1).u32(2);
+    b.f32s({0, 0, 1, 0, 0, 1, 0, 0, 1}).f32s({1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1});
+    b.f32s({0, 0, 1, 0, 0, 1});
+    const size_t firstMeshEnd = b.data.size();
+    b.block(3, 0, true, true, true, 2);
+    b.f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}).f32s({0, 0, 1, 0, 0, 1, 0, 0, 1});
+    b.f32s({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}).f32s({0, 0, 1, 0, 0, 1});
+    const size_t secondMeshEnd = b.data.size();
+    b.name(texA);
+    const size_t firstNameEnd = b.data.size();
+    b.name(texB);
+
+    auto whole = load(b);
+    EXPECT_TRUE(reports().empty());
+    ASSERT_EQ(whole->meshNum, 2);
+    ASSERT_EQ(whole->textureNum, 2);
+    EXPECT_TRUE(whole->textures[1]->loaded);
+    EXPECT_EQ(whole->meshes[1]->colors[11], 1.0f);
+
+    for (size_t cut = 0; cut < b.data.size(); ++cut) {
+        auto model = load("cut.mesh", std::vector<uint8_t>(b.data.begin(), b.data.begin() + cut));
+        ASSERT_EQ(reports(), std::vector<std::string>{Format(kShort, path)}) << cut;
+        EXPECT_LE(model->meshNum, int(cut >= firstMeshEnd) + int(cut >= secondMeshEnd)) << cut;
+        EXPECT_LE(model->textureNum, int(cut >= firstNameEnd)) << cut;
+        for (int32_t i = 0; i < model->meshNum; ++i)
+            EXPECT_EQ(std::memcmp(model->meshes[i]->vertices, whole->meshes[i]->vertices, 36), 0);
+        model->draw();
+    }
+}
+
+TEST_F(MeshFiles, RawLinesGiveOneTrianglePerLine) {
+    auto model = loadRaw("0.0 0.0 0.0 1.0 0.0 0.0 0.0 1.0 0.0\n"
+                         "0.0 0.0 0.0 0.0 0.0 1.0 0.0 1.0 0.0\n"
+                         "0.0 0.0 5.0 2.0 0.0 5.0 0.0 0.0 3.0\n");
+    EXPECT_TRUE(reports().empty());
+    EXPECT_EQ(out, "\n\n\n");
+    ASSERT_EQ(model->meshNum, 1);
+    EXPECT_EQ(model->textureNum, 0);
+    const Mesh& mesh = *model->meshes[0];
+    EXPECT_EQ(mesh.vertexNum, 9);
+    EXPECT_EQ(mesh.triangleNum, 3);
+    EXPECT_EQ(mesh.texture, -1);
+    for (uint32_t i = 0; i < 9; ++i)
+        EXPECT_EQ(mesh.indices[i], i);
+    EXPECT_EQ(mesh.vertices[24], 0.0f);
+    EXPECT_EQ(mesh.vertices[26], 3.0f);
+    const float expected[3][3] = {{0, 0, 1}, {-1, 0, 0}, {0, 1, 0}};
+    for (int v = 0; v < 9; ++v)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_FLOAT_EQ(mesh.normals[3 * v + k], expected[v / 3][k]) << v << " " << k;
+}
+
+TEST_F(MeshFiles, RawLinesWithOtherCountsWarnOnceAndShortTokensAreSkipped) {
+    auto twelve = loadRaw("1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 9.0 10.0 11.0 12.0\n");
+    EXPECT_EQ(reports(), std::vector<std::string>{kRawWarning});
+    EXPECT_EQ(out, std::string("\n") + kRawWarning);
+    EXPECT_EQ(twelve->meshes[0]->vertexNum, 3);
+    EXPECT_EQ(twelve->meshes[0]->vertices[8], 9.0f);
+
+    // Six values: the third corner is 0. Short tokens are never values, and a line of
+    // them alone still moves on to the next line.
+    auto six = loadRaw("1.0 2.0 3.0 0 -1 4.0 5.0 6.0\n0 1 -1\n     \n");
+    EXPECT_EQ(reports(), std::vector<std::string>(3, kRawWarning));
+    const Mesh& mesh = *six->meshes[0];
+    ASSERT_EQ(mesh.vertexNum, 9);
+    const float first[9] = {1, 2, 3, 4, 5, 6, 0, 0, 0};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(mesh.vertices[i], first[i]);
+    for (int i = 9; i < 27; ++i)
+        EXPECT_EQ(mesh.vertices[i], 0.0f);
+    for (int i = 0; i < 27; ++i)
+        EXPECT_FALSE(std::isnan(mesh.normals[i]));
+
+    // A line longer than 254 characters is read as two.
+    auto longLine = loadRaw(std::string(250, ' ') + "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 9.0\n");
+    EXPECT_EQ(longLine->meshes[0]->vertexNum, 6);
+}
+
+namespace {
+struct TestMesh {
+    Mesh mesh;
+    TestMesh(std::initializer_list<float> positions, std::initializer_list<uint32_t> indices)
+        : mesh(static_cast<int32_t>(positions.size() / 3), static_cast<int32_t>(indices.size() / 3),
+               -1, false, false, false) {
+        std::copy(positions.begin(), positions.end(), mesh.vertices);
+        std::copy(indices.begin(), indices.end(), mesh.indices);
+    }
+};
+float Length(const float* n) {
+    return std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]);
+}
+} // namespace
+
+TEST_F(MeshFiles, CalcNormalsSumsUnitFaceNormals) {
+    TestMesh one({0, 0, 0, 1, 0, 0, 0, 1, 0}, {});
+    EXPECT_TRUE(CalcNormals(one.mesh));
+    EXPECT_EQ(reports(), std::vector<std::string>{
+                             "Warning: Calcing normals on Mesh not initialized with a normal "
+                             "array.\nWill allocate the array now, but you should consider doing "
+                             "it on init for performance."});
+    for (int v = 0; v < 3; ++v) {
+        EXPECT_FLOAT_EQ(one.mesh.normals[3 * v + 2], 1.0f);
+        EXPECT_FLOAT_EQ(Length(one.mesh.normals + 3 * v), 1.0f);
+    }
+
+    // Two coplanar triangles on the edge 1-2; a third, zero-area one on corner 0 adds
+    // nothing there.
+    TestMesh shared({0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0}, {0, 1, 2, 2, 1, 3, 0, 0, 1});
+    EXPECT_TRUE(CalcNormals(shared.mesh));
+    const float expectedLength[4] = {1, 2, 2, 1};
+    for (int v = 0; v < 4; ++v)
+        EXPECT_FLOAT_EQ(Length(shared.mesh.normals + 3 * v), expectedLength[v]) << v;
+
+    // Unindexed with a trailing vertex short of a triangle; and no vertices at all.
+    TestMesh partial({0, 0, 0, 1, 0, 0, 0, 1, 0, 5, 5, 5}, {});
+    EXPECT_TRUE(CalcNormals(partial.mesh));
+    EXPECT_EQ(Length(partial.mesh.normals + 9), 0.0f);
+    boxes.clear();
+    Mesh empty(0, 0, -1, true, false, false);
+    EXPECT_FALSE(CalcNormals(empty));
+    EXPECT_EQ(reports(), std::vector<std::string>{
+                             "Warning: Told to calc normals on a Mesh, but no vertex data "
+                             "is present."});
+}
+
+// One indexed textured quad on the left and one unindexed mesh of two coloured triangles
+// on the right, drawn with an orthographic view of -1 to 1.
+TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
+    const std::string tex = dir.file("rb.tga");
+    WriteTga(tex, 2, 1, {255, 0, 0, 0, 0, 255});
+    Bytes b;
+    b.header(2, 1).block(4, 2, false, false, true, 1);
+    b.f32s({-0.9f, -0.4f, 0, -0.1f, -0.4f, 0, -0.1f, 0.4f, 0, -0.9f, 0.4f, 0});
+    b.u32(0).u32(1).u32(2).u32(0).u32(2).u32(3);
+    // Texel centres at the quad's edges: red on the left, blue on the right.
+    b.f32s({0.25f, 0.5f, 0.75f, 0.5f, 0.75f, 0.5f, 0.25f, 0.5f});
+    b.block(6, 0, false, true, false, 0);
+    b.f32s({0.2f, 0.1f, 0, 0.8f, 0.1f, 0, 0.5f, 0.8f, 0});
+    b.f32s({0.2f, -0.8f, 0, 0.8f, -0.8f, 0, 0.5f, -0.1f, 0});
+    for (int i = 0; i < 6; ++i)
+        b.f32s({0, 1, 0, 1});
+    b.name(tex);
+    auto model = load(b);
+    ASSERT_TRUE(reports().empty());
+
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(-1, 1, -1, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glColor4f(1, 1, 1, 1);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    model->draw();
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    WritePng("mesh_model.png", ReadFrame(), 800, 600);
+
+    Rgba left = ReadPixel(44, 300), right = ReadPixel(356, 300);
+    EXPECT_GT(left.r, 200);
+    EXPECT_LT(left.b, 60);
+    EXPECT_GT(right.b, 200);
+    EXPECT_LT(right.r, 60);
+    for (Rgba p : {ReadPixel(600, 230), ReadPixel(600, 400)}) {
+        EXPECT_EQ(p.g, 255);
+        EXPECT_EQ(p.r, 0);
+    }
+    for (Rgba p : {ReadPixel(200, 100), ReadPixel(600, 300), ReadPixel(400, 550)})
+        EXPECT_EQ(p.r + p.g + p.b, 0);
+}
