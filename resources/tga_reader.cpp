@@ -1,34 +1,28 @@
-// The TGA reader: header fields through a bounds-checked cursor, the pixel data in one read
-// after the header, sizes in 64 bits and checked against the file before allocating.
+// The TGA reader: header fields through the bounds-checked byte reader, then the pixels in one
+// read after the header, their size in 64 bits and checked against the file before allocating.
 #include "resources/tga_reader.h"
+
+#include "resources/byte_reader.h"
 
 #include <cstdint>
 #include <new>
 #include <sys/stat.h>
+#include <utility>
 
-uint8_t ByteCursor::u8() {
-    if (offset_ >= size_) {
-        overrun_ = true;
-        return 0;
-    }
-    return data_[offset_++];
-}
-
-uint16_t ByteCursor::u16() {
-    const uint16_t low = u8();
-    const uint16_t high = u8();
-    return static_cast<uint16_t>(low | high << 8);
-}
-
-TgaHeader ParseTgaHeader(const unsigned char (&bytes)[kTgaHeaderBytes]) {
+TgaHeader ParseTgaHeader(const uint8_t (&bytes)[kTgaHeaderBytes]) {
     // ID length, colour map, image type, origin and descriptor are deliberately ignored:
     // no run-length decoding, no skipped ID field, no palette, no flip.
-    ByteCursor cursor(bytes, kTgaHeaderBytes);
+    ByteReader reader(bytes, kTgaHeaderBytes);
+    uint16_t width = 0, height = 0;
+    uint8_t depth = 0;
+    reader.skip(12);
+    reader.readUint16(width);
+    reader.readUint16(height);
+    reader.readBytes(&depth, 1);
     TgaHeader header;
-    cursor.seek(12);
-    header.width = cursor.u16();
-    header.height = cursor.u16();
-    header.depth = cursor.u8();
+    header.width = width;
+    header.height = height;
+    header.depth = depth;
     return header;
 }
 
@@ -53,7 +47,7 @@ uint64_t BytesLeft(FILE* file) {
 
 TgaResult ReadTga(FILE* file, TgaImage& image) {
     image = TgaImage();
-    unsigned char bytes[kTgaHeaderBytes];
+    uint8_t bytes[kTgaHeaderBytes];
     if (std::fread(bytes, 1, kTgaHeaderBytes, file) != kTgaHeaderBytes)
         return TgaResult::shortHeader;
     const TgaHeader header = ParseTgaHeader(bytes);

@@ -8,23 +8,6 @@
 #include <cstdio>
 #include <memory>
 
-// Reads little-endian fields from a byte range; a read past the end yields 0 and marks the
-// cursor as overrun instead of touching memory beyond the range.
-class ByteCursor {
-  public:
-    ByteCursor(const unsigned char* data, size_t size) : data_(data), size_(size) {}
-    uint8_t u8();
-    uint16_t u16();
-    void seek(size_t offset) { offset_ = offset; }
-    bool overrun() const { return overrun_; }
-
-  private:
-    const unsigned char* data_;
-    size_t size_;
-    size_t offset_ = 0;
-    bool overrun_ = false;
-};
-
 constexpr size_t kTgaHeaderBytes = 18;
 
 struct TgaHeader {
@@ -32,7 +15,8 @@ struct TgaHeader {
     int32_t height = 0; // pixels, 0 to 65535
     int32_t depth = 0;  // bits per pixel as the header says
 };
-TgaHeader ParseTgaHeader(const unsigned char (&bytes)[kTgaHeaderBytes]);
+// The three fields this system uses, from the 18 header bytes.
+TgaHeader ParseTgaHeader(const uint8_t (&bytes)[kTgaHeaderBytes]);
 
 enum class TgaResult { ok, shortHeader, unsupportedDepth, noMemory, shortData };
 
