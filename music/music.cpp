@@ -1,6 +1,40 @@
-// Placeholder until the audio layer lands: no sound, a spectrum that stays zero.
+// The soundtrack through the audio layer, with the demo's own messages for every failure.
 #include "music/music.h"
 
-Music::Music() {}
-void Music::play() {}
-void Music::updateSpectrum() {}
+#include "app/report_error.h"
+#include "platform/audio.h"
+
+namespace {
+// Set once the audio layer has started without error; a later Music does not start it again.
+bool g_audioStarted = false;
+} // namespace
+
+Music::Music() {
+    if (!g_audioStarted) {
+        if (!AudioInit(44100))
+            ReportError("BASS error on init!");
+        if (uint32_t code = AudioErrorCode())
+            ReportError("BASS Error!\nErrorcode: %u", code);
+        else
+            g_audioStarted = true;
+    }
+
+    stream = AudioStreamOpenFile("Music/Quirnstadbek.mp3");
+    if (stream == 0)
+        ReportError("BASS error: File not found?\n");
+    if (uint32_t code = AudioErrorCode())
+        ReportError("BASS Error!\nErrorcode: %u\n", code);
+}
+
+void Music::play() {
+    if (!AudioPlay(stream))
+        ReportError("BASS error: Can't play the stream\n");
+    if (uint32_t code = AudioErrorCode())
+        ReportError("BASS Error!\nErrorcode: %u\n", code);
+    AudioSetVolume(stream, 100);
+}
+
+void Music::updateSpectrum() {
+    // Fails without a stream or once it has ended, leaving the last spectrum in place.
+    AudioGetSpectrum(stream, spectrum);
+}

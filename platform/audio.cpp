@@ -1,0 +1,436 @@
+// The audio layer over SDL2 audio (output), libmpg123 (decoding) and kissfft (spectrum).
+#include "platform/audio.h"
+
+#include "platform/clock.h"
+#include "platform/files.h"
+
+#include <SDL2/SDL.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <kissfft/kiss_fftr.h>
+#include <memory>
+#include <mpg123.h>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+struct Stream {
+    // Stereo, interleaved, at the device rate; never changed after opening, so it is read
+    // without the lock by either thread.
+    std::vector<float> pcm;
+    int64_t length = 0; // samples per channel
+
+    // Shared with the device thread: read and written under the device lock.
+    bool started = false;
+    bool playing = false;
+    int64_t handed = 0;    // samples given to the device since AudioPlay
+    int64_t heardBase = 0; // `handed` before the device's latest take: what was heard then
+    uint64_t takeTick = 0; // SDL performance counter at that take
+    float gain = 1.0f;
+
+    // Main thread only: the virtual counter at AudioPlay.
+    int64_t playTick = 0;
+};
+
+uint32_t g_error = AUDIO_OK;
+SDL_AudioDeviceID g_device = 0;
+int g_rate = 0;
+std::vector<std::unique_ptr<Stream>> g_streams; // handle h is g_streams[h - 1]
+
+bool Fail(uint32_t code) {
+    g_error = code;
+    return false;
+}
+
+Stream* Find(uint32_t handle) {
+    if (handle == 0 || handle > g_streams.size()) {
+        g_error = AUDIO_ERROR_HANDLE;
+        return nullptr;
+    }
+    return g_streams[handle - 1].get();
+}
+
+// Runs on SDL's audio thread with the device lock held.
+void Mix(void*, Uint8* bytes, int byteNum) {
+    float* out = reinterpret_cast<float*>(bytes);
+    const int64_t frameNum = byteNum / static_cast<int>(2 * sizeof(float));
+    std::memset(bytes, 0, static_cast<size_t>(byteNum));
+    const uint64_t now = SDL_GetPerformanceCounter();
+    for (const std::unique_ptr<Stream>& s : g_streams) {
+        s->heardBase = s->handed;
+        s->takeTick = now;
+        if (!s->playing)
+            continue;
+        const int64_t n = std::min(frameNum, s->length - s->handed);
+        const float* in = s->pcm.data() + 2 * s->handed;
+        for (int64_t i = 0; i < 2 * n; ++i)
+            out[i] += in[i] * s->gain;
+        s->handed += n;
+        if (s->handed >= s->length)
+            s->playing = false;
+    }
+}
+
+// Samples of the stream heard now. Call with the device lock held.
+int64_t HeardPosition(const Stream& s) {
+    if (!s.started)
+        return 0;
+    int64_t heard;
+    if (PlatformCounterIsVirtual()) {
+        const int64_t ticks = std::max<int64_t>(0, PlatformReadCounter() - s.playTick);
+        // 128 bits: ticks x rate passes 2^63 after some days at a nanosecond counter.
+        heard = static_cast<int64_t>(static_cast<__int128>(ticks) * g_rate /
+                                     PlatformCounterFrequency());
+    } else {
+        // Between two takes the device plays what it took last, at its rate; it never gets
+        // ahead of that take.
+        const double seconds = static_cast<double>(SDL_GetPerformanceCounter() - s.takeTick) /
+                               static_cast<double>(SDL_GetPerformanceFrequency());
+        const int64_t ahead = s.handed - s.heardBase;
+        const double moved = std::min(seconds * g_rate, static_cast<double>(ahead));
+        heard = s.heardBase + static_cast<int64_t>(moved);
+    }
+    return std::min(heard, s.length);
+}
+
+// Polyphase windowed-sinc conversion of stereo samples from one rate to another; libmpg123's
+// own resampler leaves images at about -50 dB, audible on pure tones.
+std::vector<float> Resample(const std::vector<float>& in, long inRate, long outRate) {
+    if (inRate == outRate || in.empty())
+        return in;
+    const int64_t inNum = static_cast<int64_t>(in.size() / 2);
+    const long g = std::gcd(inRate, outRate);
+    const int64_t up = outRate / g; // output sample n sits at input position n * down / up
+    const int64_t down = inRate / g;
+    // Cut below the lower of the two Nyquist frequencies, with room for the Kaiser window's
+    // transition band (about 80 dB down at the Nyquist frequency).
+    const double ratio = std::min(1.0, static_cast<double>(outRate) / inRate);
+    const double cutoff = 0.91 * ratio;
+    const int half = static_cast<int>(std::ceil(32 / ratio)); // taps each side
+    const int tapNum = 2 * half;
+    const double beta = 8.0;
+    auto besselI0 = [](double x) {
+        double sum = 1.0, term = 1.0;
+        for (int k = 1; k < 40; ++k) {
+            term *= (x / (2 * k)) * (x / (2 * k));
+            sum += term;
+        }
+        return sum;
+    };
+    // One row of taps per phase; more phases than this are rounded to the nearest one.
+    const int64_t phaseNum = std::min<int64_t>(up, 4096);
+    std::vector<float> taps(static_cast<size_t>(phaseNum * tapNum));
+    for (int64_t p = 0; p < phaseNum; ++p) {
+        const double frac = static_cast<double>(p) / phaseNum;
+        double sum = 0.0;
+        float* row = &taps[static_cast<size_t>(p * tapNum)];
+        for (int j = 0; j < tapNum; ++j) {
+            const double d = (j - half + 1) - frac; // input sample minus output position
+            const double x = M_PI * cutoff * d;
+            const double sinc = std::abs(x) < 1e-9 ? 1.0 : std::sin(x) / x;
+            const double r = d / half;
+            const double window = r * r < 1.0 ? besselI0(beta * std::sqrt(1.0 - r * r)) : 0.0;
+            row[j] = static_cast<float>(sinc * window);
+            sum += row[j];
+        }
+        // Unity gain at DC for every phase, whatever the truncation did.
+        for (int j = 0; j < tapNum; ++j)
+            row[j] = static_cast<float>(row[j] / sum);
+    }
+
+    const int64_t outNum = inNum * up / down;
+    std::vector<float> out(static_cast<size_t>(2 * outNum));
+    for (int64_t n = 0; n < outNum; ++n) {
+        const int64_t position = n * down;
+        const int64_t base = position / up;
+        int64_t phase = position % up;
+        int64_t first = base - half + 1;
+        if (phaseNum != up) {
+            phase = (phase * phaseNum + up / 2) / up;
+            if (phase == phaseNum) { // rounded up to the next input sample
+                phase = 0;
+                ++first;
+            }
+        }
+        const float* row = &taps[static_cast<size_t>(phase * tapNum)];
+        float left = 0.0f, right = 0.0f;
+        if (first >= 0 && first + tapNum <= inNum) {
+            const float* x = &in[static_cast<size_t>(2 * first)];
+            for (int j = 0; j < tapNum; ++j) {
+                left += row[j] * x[2 * j];
+                right += row[j] * x[2 * j + 1];
+            }
+        } else {
+            for (int j = 0; j < tapNum; ++j) {
+                const int64_t k = first + j;
+                if (k < 0 || k >= inNum)
+                    continue;
+                left += row[j] * in[static_cast<size_t>(2 * k)];
+                right += row[j] * in[static_cast<size_t>(2 * k + 1)];
+            }
+        }
+        out[static_cast<size_t>(2 * n)] = left;
+        out[static_cast<size_t>(2 * n + 1)] = right;
+    }
+    return out;
+}
+
+struct DecoderHandle {
+    mpg123_handle* handle = nullptr;
+    FILE* file = nullptr;
+    ~DecoderHandle() {
+        if (handle) {
+            mpg123_close(handle);
+            mpg123_delete(handle);
+        }
+        if (file)
+            std::fclose(file);
+    }
+};
+
+// Decodes the whole file to stereo at the device rate. AUDIO_OK or the error.
+uint32_t DecodeFile(const char* path, std::vector<float>* pcm) {
+    DecoderHandle d;
+    d.file = PlatformOpenFile(path, "rb");
+    if (!d.file)
+        return AUDIO_ERROR_FILE_OPEN;
+    int error = MPG123_OK;
+    d.handle = mpg123_new(nullptr, &error);
+    if (!d.handle)
+        return AUDIO_ERROR_DECODER;
+    // Every rate as it is (we convert it ourselves), always two float channels: libmpg123
+    // doubles mono itself.
+    mpg123_param(d.handle, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0);
+    mpg123_param(d.handle, MPG123_REMOVE_FLAGS, MPG123_AUTO_RESAMPLE, 0.0);
+    mpg123_format_none(d.handle);
+    const long* rates = nullptr;
+    size_t rateNum = 0;
+    mpg123_rates(&rates, &rateNum);
+    for (size_t i = 0; i < rateNum; ++i)
+        mpg123_format(d.handle, rates[i], MPG123_STEREO, MPG123_ENC_FLOAT_32);
+    if (mpg123_open_fd(d.handle, fileno(d.file)) != MPG123_OK)
+        return AUDIO_ERROR_FILE_OPEN;
+
+    // Reads up to the first frame: an empty file or one with no MP3 frame in it ends here.
+    long partRate = 0;
+    int channels = 0, encoding = 0;
+    if (mpg123_getformat(d.handle, &partRate, &channels, &encoding) != MPG123_OK || partRate <= 0)
+        return AUDIO_ERROR_FORMAT;
+
+    const int64_t maxSamples = static_cast<int64_t>(AUDIO_MAX_STREAM_SECONDS) * g_rate;
+    const off_t estimate = mpg123_length(d.handle);
+    if (estimate > 0 && estimate < maxSamples)
+        pcm->reserve(static_cast<size_t>(2 * (estimate + estimate / 8)));
+
+    // Decoded at the file's rate since the last change of rate (concatenated files may
+    // change it midway).
+    std::vector<float> part;
+    int64_t converted = 0; // samples already at the device rate
+    auto flush = [&]() {
+        if (part.empty())
+            return;
+        std::vector<float> done = Resample(part, partRate, g_rate);
+        pcm->insert(pcm->end(), done.begin(), done.end());
+        part.clear();
+    };
+    std::vector<unsigned char> buffer(65536);
+    for (;;) {
+        size_t byteNum = 0;
+        const int result = mpg123_read(d.handle, buffer.data(), buffer.size(), &byteNum);
+        if (byteNum > 0) {
+            const float* samples = reinterpret_cast<const float*>(buffer.data());
+            part.insert(part.end(), samples, samples + byteNum / sizeof(float));
+            const int64_t total =
+                converted + static_cast<int64_t>(part.size() / 2) * g_rate / partRate;
+            if (total > maxSamples)
+                return AUDIO_ERROR_MEMORY;
+        }
+        if (result == MPG123_NEW_FORMAT) {
+            long rate = 0;
+            mpg123_getformat(d.handle, &rate, &channels, &encoding);
+            if (rate > 0 && rate != partRate) {
+                flush();
+                converted = static_cast<int64_t>(pcm->size() / 2);
+                partRate = rate;
+            }
+        } else if (result != MPG123_OK) {
+            // MPG123_DONE, or damage the decoder could not get past: keep what was decoded.
+            break;
+        }
+    }
+    flush();
+    if (pcm->empty())
+        return AUDIO_ERROR_FORMAT;
+    return AUDIO_OK;
+}
+
+const float* HannWindow() {
+    static float window[AUDIO_FFT_SIZE];
+    static bool made = false;
+    if (!made) {
+        // The periodic form: its mean is exactly 1/2, which the 2/512 scale undoes.
+        for (int n = 0; n < AUDIO_FFT_SIZE; ++n)
+            window[n] = static_cast<float>(0.5 - 0.5 * std::cos(2.0 * M_PI * n / AUDIO_FFT_SIZE));
+        made = true;
+    }
+    return window;
+}
+
+} // namespace
+
+bool AudioInit(int frequency) {
+    if (g_device)
+        return Fail(AUDIO_ERROR_ALREADY);
+    if (frequency < 8000 || frequency > 192000)
+        return Fail(AUDIO_ERROR_PARAMETER);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SDL_Log("SDL audio: %s", SDL_GetError());
+        return Fail(AUDIO_ERROR_NO_DEVICE);
+    }
+    SDL_AudioSpec want = {};
+    want.freq = frequency;
+    want.format = AUDIO_F32SYS;
+    want.channels = 2;
+    want.samples = 1024; // 23 ms at 44.1 kHz
+    want.callback = Mix;
+    SDL_AudioSpec have = {};
+    // No changes allowed: SDL converts to whatever the hardware takes.
+    g_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (g_device == 0) {
+        SDL_Log("SDL audio device: %s", SDL_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return Fail(AUDIO_ERROR_NO_DEVICE);
+    }
+    g_rate = frequency;
+    SDL_PauseAudioDevice(g_device, 0);
+    g_error = AUDIO_OK;
+    return true;
+}
+
+int AudioSampleRate() {
+    g_error = AUDIO_OK;
+    return g_rate;
+}
+
+uint32_t AudioStreamOpenFile(const char* path) {
+    if (!g_device)
+        return Fail(AUDIO_ERROR_NOT_INIT);
+    if (!path)
+        return Fail(AUDIO_ERROR_PARAMETER);
+    auto stream = std::make_unique<Stream>();
+    const uint32_t error = DecodeFile(path, &stream->pcm);
+    if (error != AUDIO_OK)
+        return Fail(error);
+    stream->pcm.shrink_to_fit();
+    stream->length = static_cast<int64_t>(stream->pcm.size() / 2);
+    SDL_LockAudioDevice(g_device);
+    g_streams.push_back(std::move(stream));
+    const uint32_t handle = static_cast<uint32_t>(g_streams.size());
+    SDL_UnlockAudioDevice(g_device);
+    g_error = AUDIO_OK;
+    return handle;
+}
+
+bool AudioPlay(uint32_t stream) {
+    Stream* s = Find(stream);
+    if (!s)
+        return false;
+    SDL_LockAudioDevice(g_device);
+    s->started = true;
+    s->playing = true;
+    s->handed = 0;
+    s->heardBase = 0;
+    s->takeTick = SDL_GetPerformanceCounter();
+    s->playTick = PlatformReadCounter();
+    SDL_UnlockAudioDevice(g_device);
+    g_error = AUDIO_OK;
+    return true;
+}
+
+bool AudioSetVolume(uint32_t stream, int volume) {
+    Stream* s = Find(stream);
+    if (!s)
+        return false;
+    if (volume < 0 || volume > 100)
+        return Fail(AUDIO_ERROR_PARAMETER);
+    SDL_LockAudioDevice(g_device);
+    s->gain = volume / 100.0f;
+    SDL_UnlockAudioDevice(g_device);
+    g_error = AUDIO_OK;
+    return true;
+}
+
+bool AudioGetSpectrum(uint32_t stream, float* magnitudes) {
+    Stream* s = Find(stream);
+    if (!s)
+        return false;
+    if (!magnitudes)
+        return Fail(AUDIO_ERROR_PARAMETER);
+    SDL_LockAudioDevice(g_device);
+    const bool started = s->started;
+    const int64_t heard = HeardPosition(*s);
+    SDL_UnlockAudioDevice(g_device);
+    if (started && heard >= s->length)
+        return Fail(AUDIO_ERROR_ENDED);
+
+    static kiss_fftr_cfg config = kiss_fftr_alloc(AUDIO_FFT_SIZE, 0, nullptr, nullptr);
+    if (!config)
+        return Fail(AUDIO_ERROR_MEMORY);
+    const float* window = HannWindow();
+    kiss_fft_scalar time[AUDIO_FFT_SIZE];
+    kiss_fft_cpx bins[AUDIO_FFT_SIZE / 2 + 1];
+    const int64_t first = heard - AUDIO_FFT_SIZE; // before the start is silence
+    const float* pcm = s->pcm.data();
+    for (int n = 0; n < AUDIO_FFT_SIZE; ++n) {
+        const int64_t k = first + n;
+        time[n] = k < 0 ? 0.0f : 0.5f * (pcm[2 * k] + pcm[2 * k + 1]) * window[n];
+    }
+    kiss_fftr(config, time, bins);
+    const float scale = 2.0f / AUDIO_FFT_SIZE;
+    for (int k = 0; k < AUDIO_SPECTRUM_BINS; ++k)
+        magnitudes[k] = std::sqrt(bins[k].r * bins[k].r + bins[k].i * bins[k].i) * scale;
+    g_error = AUDIO_OK;
+    return true;
+}
+
+int64_t AudioStreamPosition(uint32_t stream) {
+    Stream* s = Find(stream);
+    if (!s)
+        return -1;
+    SDL_LockAudioDevice(g_device);
+    const int64_t heard = HeardPosition(*s);
+    SDL_UnlockAudioDevice(g_device);
+    g_error = AUDIO_OK;
+    return heard;
+}
+
+int64_t AudioStreamLength(uint32_t stream) {
+    Stream* s = Find(stream);
+    if (!s)
+        return -1;
+    g_error = AUDIO_OK;
+    return s->length;
+}
+
+bool AudioReadPcm(uint32_t stream, int64_t startSample, int count, float* stereoOut) {
+    Stream* s = Find(stream);
+    if (!s)
+        return false;
+    if (count < 0 || (count > 0 && !stereoOut))
+        return Fail(AUDIO_ERROR_PARAMETER);
+    for (int i = 0; i < count; ++i) {
+        const int64_t k = startSample + i;
+        const bool inside = k >= 0 && k < s->length;
+        stereoOut[2 * i] = inside ? s->pcm[static_cast<size_t>(2 * k)] : 0.0f;
+        stereoOut[2 * i + 1] = inside ? s->pcm[static_cast<size_t>(2 * k + 1)] : 0.0f;
+    }
+    g_error = AUDIO_OK;
+    return true;
+}
+
+uint32_t AudioErrorCode() {
+    return g_error;
+}

@@ -1,0 +1,74 @@
+// The audio layer: one output device, MP3 streams decoded whole at open, playback on the
+// device's own thread, and the spectrum of what is being heard.
+//
+// Contract:
+// - Every call sets the error code that AudioErrorCode returns (AUDIO_OK on success). Call
+//   everything from the demo's one thread; only the device's own thread runs beside it.
+// - A stream is decoded completely when it is opened and converted to stereo floats at the
+//   device rate, whatever the file's own rate (32, 44.1, 48 kHz, ...) and channel count.
+//   Encoder delay and padding are removed, so the length is the sound's own length.
+// - Handles are never 0 and never reused; streams live until the process ends.
+// - Without a device (AudioInit failed) no stream opens: there is no sound and no spectrum.
+#pragma once
+
+#include <cstdint>
+
+// The last call's outcome. Our own numbers; the demo shows them as they are.
+enum AudioError : uint32_t {
+    AUDIO_OK = 0,
+    AUDIO_ERROR_NO_DEVICE = 1, // no output device could be opened
+    AUDIO_ERROR_ALREADY = 2,   // AudioInit after a successful AudioInit
+    AUDIO_ERROR_NOT_INIT = 3,  // a stream was asked for before a successful AudioInit
+    AUDIO_ERROR_FILE_OPEN = 4, // the file is missing, a folder or unreadable
+    AUDIO_ERROR_FORMAT = 5,    // no MP3 audio in the file (empty, or not MP3 at all)
+    AUDIO_ERROR_HANDLE = 6,    // not a handle of an open stream (0 included)
+    AUDIO_ERROR_ENDED = 7,     // the stream has played to its end
+    AUDIO_ERROR_MEMORY = 8,    // out of memory, or longer than AUDIO_MAX_STREAM_SECONDS
+    AUDIO_ERROR_PARAMETER = 9, // an argument out of its range
+    AUDIO_ERROR_DECODER = 10,  // the MP3 decoder could not be set up
+};
+
+// Streams are held decoded in memory (8 bytes per sample at the device rate): a longer file
+// is refused rather than allowed to take gigabytes.
+constexpr int AUDIO_MAX_STREAM_SECONDS = 20 * 60;
+// Samples per spectrum and magnitudes it yields.
+constexpr int AUDIO_FFT_SIZE = 512;
+constexpr int AUDIO_SPECTRUM_BINS = AUDIO_FFT_SIZE / 2;
+
+// Opens the default output device at `frequency` Hz, stereo, and starts it (silent until a
+// stream plays). False with AUDIO_ERROR_NO_DEVICE where there is no device or the audio
+// system cannot start; the call may then be tried again.
+bool AudioInit(int frequency);
+// The device rate, 0 before a successful AudioInit.
+int AudioSampleRate();
+
+// Opens an MP3 file (path as the demo spells it, `\` or `/`), decoding it whole. 0 on failure.
+uint32_t AudioStreamOpenFile(const char* path);
+// Starts the stream from its beginning, whether it was playing, ended or never started.
+bool AudioPlay(uint32_t stream);
+// 0 (silent) to 100 (as decoded). Applies to what is played, not to the spectrum.
+bool AudioSetVolume(uint32_t stream, int volume);
+
+// Fills magnitudes[0..255] from a 512-sample FFT of the last 512 samples heard, mixed to mono
+// as (left + right) / 2, Hann-windowed and scaled by 2 / 512: a full-scale sine on a bin's
+// centre reads 0.5, silence 0. Bin k is centred on k * rate / 512 Hz (86.13 Hz at 44.1 kHz).
+// Before AudioPlay nothing is heard and every magnitude is 0. On failure (bad handle, or the
+// stream has ended: AUDIO_ERROR_ENDED) `magnitudes` is left untouched.
+//
+// "Heard" is, on the real counter, what the device has taken from the stream less the one
+// buffer it holds, moved on by the time since the device last took samples; on the virtual
+// counter it is the time since AudioPlay times the rate, so that a given time always gives
+// the same spectrum.
+bool AudioGetSpectrum(uint32_t stream, float* magnitudes);
+
+// Samples (per channel, at the device rate) heard so far, in [0, length]; -1 on a bad handle.
+int64_t AudioStreamPosition(uint32_t stream);
+// The stream's length in samples per channel at the device rate; -1 on a bad handle.
+int64_t AudioStreamLength(uint32_t stream);
+// Copies `count` stereo samples (2 * count floats, left first) starting at `startSample`,
+// with zeros outside the stream, into stereoOut. For pulling the soundtrack at a given time
+// without the device (capture). False on a bad handle or a negative count.
+bool AudioReadPcm(uint32_t stream, int64_t startSample, int count, float* stereoOut);
+
+// The outcome of the last call, one of AudioError.
+uint32_t AudioErrorCode();
