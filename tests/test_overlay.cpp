@@ -8,248 +8,183 @@
 #include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace {
-using Bytes = std::vector<uint8_t>;
-
-// 256 x 128, opaque: top-left red, top-right green, bottom-left blue, bottom-right white.
-// TGA rows go to the texture in file order, so the first row written is the top edge.
-Bytes QuadrantTga() {
-    Bytes file(18, 0);
-    file[2] = 2;
-    file[12] = 0;
-    file[13] = 1; // 256
-    file[14] = 128;
-    file[16] = 32;
-    for (int y = 0; y < 128; ++y)
-        for (int x = 0; x < 256; ++x) {
-            const bool right = x >= 128, bottom = y >= 64;
-            const uint8_t r = right == bottom ? 255 : 0;
-            const uint8_t g = right ? 255 : 0;
-            const uint8_t b = bottom ? 255 : 0;
-            const uint8_t bgra[4] = {b, g, r, 255};
-            file.insert(file.end(), bgra, bgra + 4);
-        }
-    return file;
+// Which channels are lit: 4 red, 2 green, 1 blue, 7 white, 0 black.
+int Hue(Rgba p) {
+    return (p.r > 127) << 2 | (p.g > 127) << 1 | (p.b > 127);
 }
-
-enum Colour { kBlack, kRed, kGreen, kBlue, kWhite };
-Colour Classify(Rgba p) {
-    const auto on = [](uint8_t v) { return v > 200; };
-    const auto off = [](uint8_t v) { return v < 55; };
-    if (on(p.r) && on(p.g) && on(p.b))
-        return kWhite;
-    if (on(p.r) && off(p.g) && off(p.b))
-        return kRed;
-    if (off(p.r) && on(p.g) && off(p.b))
-        return kGreen;
-    if (off(p.r) && off(p.g) && on(p.b))
-        return kBlue;
-    if (off(p.r) && off(p.g) && off(p.b))
-        return kBlack;
-    return static_cast<Colour>(-1);
+int HueAt(int x, int y) {
+    return Hue(ReadPixel(x, y));
 }
-bool Lit(Rgba p) {
-    return p.r > 10 || p.g > 10 || p.b > 10;
-}
-
-void DumpFrame(const std::string& name) {
-    if (const char* dir = std::getenv("REROVUZ_DUMP_DIR"))
-        WritePng(std::string(dir) + "/" + name + ".png", ReadFrame(), 800, 600);
-}
+const int kRed = 4, kGreen = 2, kBlue = 1, kWhite = 7, kBlack = 0;
 
 class OverlayTest : public testing::Test {
   protected:
     void SetUp() override {
         TestWindow();
-        ASSERT_TRUE(WriteFile(picture, QuadrantTga()));
+        // 256 x 128 TGA, opaque: top-left red, top-right green, bottom-left blue, bottom-right
+        // white. Rows go to the texture in file order, so the first row is the top edge.
+        std::vector<uint8_t> tga = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 128, 0, 32, 0};
+        for (int y = 0; y < 128; ++y)
+            for (int x = 0; x < 256; ++x) {
+                const bool right = x >= 128, bottom = y >= 64;
+                tga.insert(tga.end(), {uint8_t(bottom ? 255 : 0), uint8_t(right ? 255 : 0),
+                                       uint8_t(right == bottom ? 255 : 0), 255});
+            }
+        ASSERT_TRUE(WriteFile(picture, tga));
         g_windowWidth = 800;
         g_windowHeight = 600;
-        // The demo's fixed state: depth test and back faces culled, counter-clockwise front.
+        // The demo's fixed state: depth test, back faces culled, counter-clockwise front.
         glEnable(GL_DEPTH_TEST);
-        glDepthFunc(GL_LEQUAL);
         glEnable(GL_CULL_FACE);
-        glCullFace(GL_BACK);
         glFrontFace(GL_CCW);
         glDisable(GL_TEXTURE_2D);
         Clear(0, 0, 0);
     }
-    void TearDown() override {
-        g_windowWidth = 0;
-        g_windowHeight = 0;
-    }
+    void TearDown() override { g_windowWidth = g_windowHeight = 0; }
     static void Clear(float r, float g, float b) {
         glClearColor(r, g, b, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    static void Dump(const char* name) {
+        if (const char* dir = std::getenv("REROVUZ_DUMP_DIR"))
+            WritePng(std::string(dir) + "/" + name + ".png", ReadFrame(), 800, 600);
     }
     TempDir dir;
     std::string picture = dir.file("quadrants.tga");
 };
 
-TEST_F(OverlayTest, FreshOverlaySitsInTheTopLeftCornerAtItsOwnSize) {
+TEST_F(OverlayTest, FreshOverlaySitsTopLeftAndRestoresState) {
     Overlay overlay(picture.c_str());
     ASSERT_TRUE(overlay.loaded);
-    EXPECT_EQ(overlay.centerX, 128);
-    EXPECT_EQ(overlay.centerY, 64);
-    EXPECT_EQ(overlay.drawWidth, 256);
-    EXPECT_EQ(overlay.drawHeight, 128);
     overlay.draw();
-    EXPECT_EQ(Classify(ReadPixel(0, 0)), kRed);
-    EXPECT_EQ(Classify(ReadPixel(255, 0)), kGreen);
-    EXPECT_EQ(Classify(ReadPixel(0, 127)), kBlue);
-    EXPECT_EQ(Classify(ReadPixel(255, 127)), kWhite);
-    EXPECT_EQ(Classify(ReadPixel(256, 0)), kBlack);
-    EXPECT_EQ(Classify(ReadPixel(0, 128)), kBlack);
+    EXPECT_EQ(HueAt(0, 0), kRed);
+    EXPECT_EQ(HueAt(255, 0), kGreen);
+    EXPECT_EQ(HueAt(0, 127), kBlue);
+    EXPECT_EQ(HueAt(255, 127), kWhite);
+    EXPECT_EQ(HueAt(256, 0), kBlack);
+    EXPECT_EQ(HueAt(0, 128), kBlack);
 
-    // Both matrices restored; lighting, blending and texturing left off.
-    GLint mode = 0;
+    GLint mode = 0, modelviewDepth = 0, projectionDepth = 0;
     glGetIntegerv(GL_MATRIX_MODE, &mode);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
     EXPECT_EQ(mode, GL_MODELVIEW);
-    GLint depths[2] = {0, 0};
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depths[0]);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &depths[1]);
-    EXPECT_EQ(depths[0], 1);
-    EXPECT_EQ(depths[1], 1);
-    EXPECT_FALSE(glIsEnabled(GL_BLEND));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_EQ(modelviewDepth, 1);
+    EXPECT_EQ(projectionDepth, 1);
+    EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_LIGHTING));
 }
 
-TEST_F(OverlayTest, FillWindowCoversTheWindowCentred) {
+TEST_F(OverlayTest, FillWindowAndTruncatedHalves) {
     Overlay overlay(picture.c_str());
     overlay.fillWindow();
     EXPECT_EQ(overlay.centerX, 400);
     EXPECT_EQ(overlay.centerY, 300);
     overlay.draw();
-    DumpFrame("overlay_fill");
+    Dump("overlay_fill");
     for (int x : {0, 799})
         for (int y : {0, 599})
-            EXPECT_TRUE(Lit(ReadPixel(x, y))) << x << ", " << y;
-    EXPECT_EQ(Classify(ReadPixel(390, 290)), kRed);
-    EXPECT_EQ(Classify(ReadPixel(410, 290)), kGreen);
-    EXPECT_EQ(Classify(ReadPixel(390, 310)), kBlue);
-    EXPECT_EQ(Classify(ReadPixel(410, 310)), kWhite);
-}
+            EXPECT_NE(HueAt(x, y), kBlack) << x << ", " << y;
+    EXPECT_EQ(HueAt(399, 299), kRed);
+    EXPECT_EQ(HueAt(400, 299), kGreen);
+    EXPECT_EQ(HueAt(399, 300), kBlue);
+    EXPECT_EQ(HueAt(400, 300), kWhite);
 
-TEST_F(OverlayTest, OddSizesAreHalvedByTruncation) {
-    Overlay overlay(picture.c_str());
-    overlay.centerX = 400;
-    overlay.centerY = 300;
-    overlay.drawWidth = 101;
-    overlay.drawHeight = 101;
+    // A width of 101 gives a half of 50: 100 pixels, from x 350 to 449.
+    Clear(0, 0, 0);
+    overlay.drawWidth = overlay.drawHeight = 101;
     overlay.draw();
-    int first = -1, count = 0;
+    int lit = 0;
     for (int x = 300; x < 500; ++x)
-        if (Lit(ReadPixel(x, 300))) {
-            first = first < 0 ? x : first;
-            ++count;
-        }
-    EXPECT_EQ(first, 350);
-    EXPECT_EQ(count, 100);
+        lit += HueAt(x, 300) != kBlack;
+    EXPECT_EQ(lit, 100);
+    EXPECT_EQ(HueAt(349, 300), kBlack);
+    EXPECT_NE(HueAt(350, 300), kBlack);
 }
 
 TEST_F(OverlayTest, PositiveRotationTurnsClockwiseOnScreen) {
     Overlay overlay(picture.c_str());
     overlay.centerX = 400;
     overlay.centerY = 300;
-    overlay.drawWidth = 200;
-    overlay.drawHeight = 200;
+    overlay.drawWidth = overlay.drawHeight = 200;
     overlay.rotation = 90;
     overlay.draw();
-    DumpFrame("overlay_rotated");
-    // The red top-left quarter has moved to the top right, and so on round.
-    EXPECT_EQ(Classify(ReadPixel(450, 250)), kRed);
-    EXPECT_EQ(Classify(ReadPixel(450, 350)), kGreen);
-    EXPECT_EQ(Classify(ReadPixel(350, 350)), kWhite);
-    EXPECT_EQ(Classify(ReadPixel(350, 250)), kBlue);
+    Dump("overlay_rotated");
+    EXPECT_EQ(HueAt(450, 250), kRed); // the top-left quarter, now top right
+    EXPECT_EQ(HueAt(450, 350), kGreen);
+    EXPECT_EQ(HueAt(350, 350), kWhite);
+    EXPECT_EQ(HueAt(350, 250), kBlue);
 }
 
 TEST_F(OverlayTest, ColourTintsAndAlphaBlends) {
     Overlay overlay(picture.c_str());
     overlay.fillWindow();
     Clear(0, 0, 1);
-    const float half[4] = {1, 1, 1, 0.5f};
-    std::memcpy(overlay.color, half, sizeof half);
+    overlay.color[3] = 0.5f;
     overlay.draw();
-    const Rgba blended = ReadPixel(100, 100); // red over blue, half each
-    EXPECT_NEAR(blended.r, 128, 2);
-    EXPECT_NEAR(blended.g, 0, 2);
-    EXPECT_NEAR(blended.b, 128, 2);
+    const Rgba half = ReadPixel(100, 100); // red over blue
+    EXPECT_NEAR(half.r, 128, 2);
+    EXPECT_NEAR(half.g, 0, 2);
+    EXPECT_NEAR(half.b, 128, 2);
 
-    const float tint[4] = {0.5f, 1, 1, 1};
-    std::memcpy(overlay.color, tint, sizeof tint);
+    overlay.color[0] = 0.5f;
+    overlay.color[3] = 1;
     overlay.draw();
-    EXPECT_NEAR(ReadPixel(700, 500).r, 128, 2); // white, red halved
-    EXPECT_NEAR(ReadPixel(700, 500).g, 255, 1);
+    EXPECT_NEAR(ReadPixel(700, 500).r, 128, 2); // white with its red halved
+    EXPECT_EQ(ReadPixel(700, 500).g, 255);
 
     for (float alpha : {0.0f, -0.5f}) {
         Clear(0, 0, 1);
         overlay.color[3] = alpha;
         overlay.draw();
-        EXPECT_EQ(Classify(ReadPixel(100, 100)), kBlue) << alpha;
-        EXPECT_EQ(Classify(ReadPixel(700, 500)), kBlue) << alpha;
+        EXPECT_EQ(HueAt(100, 100), kBlue) << alpha;
+        EXPECT_EQ(HueAt(700, 500), kBlue) << alpha;
     }
 }
 
 TEST_F(OverlayTest, NoWindowSizeReportsAndChangesNothing) {
     Overlay overlay(picture.c_str());
     overlay.fillWindow();
+    g_windowWidth = 0;
     glMatrixMode(GL_PROJECTION);
-    GLfloat projection[16], projectionAfter[16], modelview[16], modelviewAfter[16];
-    GLfloat colour[4], colourAfter[4];
-    glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelview);
-    glGetFloatv(GL_CURRENT_COLOR, colour);
     glEnable(GL_LIGHTING);
-    for (int32_t* zero : {&g_windowWidth, &g_windowHeight}) {
-        g_windowWidth = 800;
-        g_windowHeight = 600;
-        *zero = 0;
-        BoxLog log;
-        overlay.draw();
-        EXPECT_EQ(log.reports(),
-                  std::vector<std::string>{"Can't draw overlay without window size."});
-        GLint mode = 0;
-        glGetIntegerv(GL_MATRIX_MODE, &mode);
-        EXPECT_EQ(mode, GL_PROJECTION);
-        glGetFloatv(GL_PROJECTION_MATRIX, projectionAfter);
-        glGetFloatv(GL_MODELVIEW_MATRIX, modelviewAfter);
-        glGetFloatv(GL_CURRENT_COLOR, colourAfter);
-        EXPECT_EQ(std::memcmp(projection, projectionAfter, sizeof projection), 0);
-        EXPECT_EQ(std::memcmp(modelview, modelviewAfter, sizeof modelview), 0);
-        EXPECT_EQ(std::memcmp(colour, colourAfter, sizeof colour), 0);
-        EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-        EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-        EXPECT_EQ(Classify(ReadPixel(400, 300)), kBlack);
-    }
+    GLfloat before[36], after[36]; // projection, modelview, current colour
+    glGetFloatv(GL_PROJECTION_MATRIX, before);
+    glGetFloatv(GL_MODELVIEW_MATRIX, before + 16);
+    glGetFloatv(GL_CURRENT_COLOR, before + 32);
+    BoxLog log;
+    overlay.draw();
+    EXPECT_EQ(log.reports(), std::vector<std::string>{"Can't draw overlay without window size."});
+    glGetFloatv(GL_PROJECTION_MATRIX, after);
+    glGetFloatv(GL_MODELVIEW_MATRIX, after + 16);
+    glGetFloatv(GL_CURRENT_COLOR, after + 32);
+    EXPECT_EQ(std::memcmp(before, after, sizeof before), 0);
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_PROJECTION);
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_EQ(HueAt(400, 300), kBlack);
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_MODELVIEW);
+
+    // fillWindow without a size: 0 x 0, centre kept.
+    g_windowHeight = 0;
+    overlay.fillWindow();
+    EXPECT_EQ(overlay.drawWidth + overlay.drawHeight, 0);
+    EXPECT_EQ(overlay.centerX, 400);
+    EXPECT_EQ(overlay.centerY, 300);
 }
 
 TEST_F(OverlayTest, MissingPictureDrawsAPlainRectangleOnceSized) {
     BoxLog log;
     Overlay overlay(dir.file("missing.png").c_str());
     EXPECT_EQ(log.reports().size(), 1u);
-    EXPECT_FALSE(overlay.loaded);
-    EXPECT_EQ(overlay.drawWidth, 0);
-    EXPECT_EQ(overlay.centerX, 0);
+    EXPECT_EQ(overlay.drawWidth + overlay.drawHeight + overlay.centerX + overlay.centerY, 0);
     overlay.fillWindow();
-    overlay.color[0] = 0;
-    overlay.color[2] = 0;
+    overlay.color[0] = overlay.color[2] = 0;
     overlay.draw();
-    EXPECT_EQ(Classify(ReadPixel(10, 10)), kGreen);
-    EXPECT_EQ(Classify(ReadPixel(790, 590)), kGreen);
-
-    // Without a window size the size goes to 0 x 0 and the centre stays.
-    g_windowWidth = 0;
-    g_windowHeight = 0;
-    overlay.fillWindow();
-    EXPECT_EQ(overlay.drawWidth, 0);
-    EXPECT_EQ(overlay.drawHeight, 0);
-    EXPECT_EQ(overlay.centerX, 400);
-    EXPECT_EQ(overlay.centerY, 300);
+    EXPECT_EQ(HueAt(10, 10), kGreen);
+    EXPECT_EQ(HueAt(790, 590), kGreen);
 }
 } // namespace
