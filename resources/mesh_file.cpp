@@ -8,6 +8,8 @@
 #include "resources/mesh.h"
 #include "resources/texture.h"
 
+#include <cfloat>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -224,6 +226,16 @@ std::vector<std::string> SplitLinePieces(const std::vector<uint8_t>& bytes) {
     return pieces;
 }
 
+// Narrowing a double beyond the float range is undefined: such values become infinite,
+// as the hardware conversion would make them.
+float ToFloat(double value) {
+    if (value > FLT_MAX)
+        return HUGE_VALF;
+    if (value < -FLT_MAX)
+        return -HUGE_VALF;
+    return static_cast<float>(value);
+}
+
 // Values are tokens of three or more characters between spaces and newlines; shorter
 // tokens are skipped. The first nine go to the line's three corners. Returns how many
 // values the line held.
@@ -241,8 +253,7 @@ int ParseRawLine(const std::string& piece, float* corners) {
             end = text.size();
         if (end - start >= 3) {
             if (valueNum < 9)
-                corners[valueNum] =
-                    static_cast<float>(std::atof(text.substr(start, end - start).c_str()));
+                corners[valueNum] = ToFloat(std::atof(text.substr(start, end - start).c_str()));
             ++valueNum;
         }
         pos = end;

@@ -397,6 +397,11 @@ TEST_F(MeshFiles, RawLinesWithOtherCountsWarnOnceAndShortTokensAreSkipped) {
     for (int i = 0; i < 27; ++i)
         EXPECT_FALSE(std::isnan(mesh.normals[i]));
 
+    // Beyond the float range: infinite, and the triangle adds no normal.
+    auto huge = loadRaw("1e39 0.0 0.0 1.0 0.0 0.0 0.0 1.0 0.0\n");
+    EXPECT_EQ(huge->meshes[0]->vertices[0], HUGE_VALF);
+    EXPECT_EQ(huge->meshes[0]->normals[2], 0.0f);
+
     // A line longer than 254 characters is read as two.
     auto longLine = loadRaw(std::string(250, ' ') + "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 9.0\n");
     EXPECT_EQ(longLine->meshes[0]->vertexNum, 6);
