@@ -38,7 +38,9 @@ struct Stream {
 uint32_t g_error = AUDIO_OK;
 SDL_AudioDeviceID g_device = 0;
 int g_rate = 0;
-std::vector<std::unique_ptr<Stream>> g_streams; // handle h is g_streams[h - 1]
+// Handle h is g_streams[h - 1]. Never freed: the device thread may still be mixing while the
+// process exits and runs static destructors.
+std::vector<Stream*>& g_streams = *new std::vector<Stream*>;
 
 bool Fail(uint32_t code) {
     g_error = code;
@@ -50,7 +52,7 @@ Stream* Find(uint32_t handle) {
         g_error = AUDIO_ERROR_HANDLE;
         return nullptr;
     }
-    return g_streams[handle - 1].get();
+    return g_streams[handle - 1];
 }
 
 // Runs on SDL's audio thread with the device lock held.
@@ -59,7 +61,7 @@ void Mix(void*, Uint8* bytes, int byteNum) {
     const int64_t frameNum = byteNum / static_cast<int>(2 * sizeof(float));
     std::memset(bytes, 0, static_cast<size_t>(byteNum));
     const uint64_t now = SDL_GetPerformanceCounter();
-    for (const std::unique_ptr<Stream>& s : g_streams) {
+    for (Stream* s : g_streams) {
         s->heardBase = s->handed;
         s->takeTick = now;
         if (!s->playing)
@@ -320,14 +322,14 @@ uint32_t AudioStreamOpenFile(const char* path) {
         return Fail(AUDIO_ERROR_NOT_INIT);
     if (!path)
         return Fail(AUDIO_ERROR_PARAMETER);
-    auto stream = std::make_unique<Stream>();
+    std::unique_ptr<Stream> stream = std::make_unique<Stream>();
     const uint32_t error = DecodeFile(path, &stream->pcm);
     if (error != AUDIO_OK)
         return Fail(error);
     stream->pcm.shrink_to_fit();
     stream->length = static_cast<int64_t>(stream->pcm.size() / 2);
     SDL_LockAudioDevice(g_device);
-    g_streams.push_back(std::move(stream));
+    g_streams.push_back(stream.release());
     const uint32_t handle = static_cast<uint32_t>(g_streams.size());
     SDL_UnlockAudioDevice(g_device);
     g_error = AUDIO_OK;
