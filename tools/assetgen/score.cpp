@@ -1,0 +1,242 @@
+// The arrangement, in beats of half a second (120 beats a minute), sections on the scene
+// changes: an intro (beats 0-6), a groove (6-36), the full piece with the tune (36-76), a
+// breakdown without kick or bass (76-104), the finale (104-140) and a closing chord (140).
+#include "soundtrack.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace {
+constexpr double kBeat = 0.5; // seconds
+
+struct Chord {
+    std::vector<int> pad; // MIDI notes
+    int bass;
+};
+const Chord kFm = {{65, 68, 72, 77}, 41};
+const Chord kDb = {{65, 68, 73, 77}, 37};
+const Chord kAb = {{63, 68, 72, 75}, 44};
+const Chord kEb = {{63, 67, 70, 75}, 39};
+const Chord kC = {{64, 67, 72, 76}, 36};
+const Chord kBbm = {{65, 70, 73, 77}, 34};
+const Chord kCm = {{63, 67, 72, 75}, 36};
+
+struct ChordSpan {
+    double beat, length;
+    const Chord* chord;
+    float brightness;
+};
+
+struct Note {
+    double beat, length;
+    int midi;
+};
+
+// The tune: a four-bar phrase over F minor, D flat, A flat and E flat, and its answer.
+const std::vector<Note> kPhrase = {
+    {0, 1.5, 72},   {1.5, 0.5, 77}, {2, 1, 80},   {3, 0.5, 79},   {3.5, 0.5, 77}, {4, 1.5, 80},
+    {5.5, 0.5, 77}, {6, 1, 77},     {7, 0.5, 75}, {7.5, 0.5, 77}, {8, 1.5, 75},   {9.5, 0.5, 72},
+    {10, 1, 75},    {11, 1, 80},    {12, 2, 79},  {14, 1, 82},    {15, 0.5, 79},  {15.5, 0.5, 75}};
+const std::vector<Note> kAnswerEnd = {{12, 1, 79}, {13, 1, 80}, {14, 1, 82}, {15, 1, 84}};
+
+std::vector<Note> Shifted(const std::vector<Note>& notes, double beat, int transpose = 0) {
+    std::vector<Note> out;
+    for (const Note& n : notes)
+        out.push_back({n.beat + beat, n.length, n.midi + transpose});
+    return out;
+}
+
+std::vector<Note> Answer(double beat) {
+    std::vector<Note> out;
+    for (const Note& n : kPhrase)
+        if (n.beat < 12)
+            out.push_back({n.beat + beat, n.length, n.midi});
+    for (const Note& n : kAnswerEnd)
+        out.push_back({n.beat + beat, n.length, n.midi});
+    return out;
+}
+
+void Append(std::vector<Note>& to, const std::vector<Note>& notes) {
+    to.insert(to.end(), notes.begin(), notes.end());
+}
+
+const Chord* ChordAt(const std::vector<ChordSpan>& spans, double beat) {
+    for (const ChordSpan& s : spans)
+        if (beat >= s.beat && beat < s.beat + s.length)
+            return s.chord;
+    return &kFm;
+}
+
+double Seconds(double beat) {
+    return beat * kBeat;
+}
+
+bool InGroove(double beat) {
+    return (beat >= 6 && beat < 76) || (beat >= 104 && beat < 140);
+}
+} // namespace
+
+StereoBuffer ComposeSoundtrack() {
+    const size_t frames = static_cast<size_t>(kSoundtrackSeconds * kSampleRate);
+    std::vector<ChordSpan> chords = {{0, 6, &kFm, 0.1f}};
+    auto progression = [&](double from, std::initializer_list<const Chord*> list, float bright) {
+        for (const Chord* c : list) {
+            chords.push_back({from, 4, c, bright});
+            from += 4;
+        }
+    };
+    progression(6, {&kFm, &kDb, &kAb, &kEb, &kFm, &kDb, &kAb}, 0.3f);
+    chords.push_back({34, 2, &kEb, 0.3f});
+    progression(36, {&kFm, &kDb, &kAb, &kEb, &kFm, &kDb, &kAb, &kEb, &kBbm, &kC}, 0.5f);
+    progression(76, {&kDb, &kEb, &kCm, &kFm, &kDb, &kEb, &kC}, 0.75f);
+    progression(104, {&kFm, &kDb, &kAb, &kEb, &kFm, &kDb, &kAb, &kEb, &kC}, 0.6f);
+
+    Pcg32 noise(0x5eed5);
+    StereoBuffer drums(frames), bass(frames), music(frames), send(frames), echo(frames);
+
+    // Drums.
+    std::vector<double> kicks;
+    for (int b = 6; b < 140; ++b)
+        if (InGroove(b))
+            kicks.push_back(Seconds(b));
+    kicks.push_back(Seconds(140));
+    for (double k : kicks)
+        AddKick(drums, k, 0.85f);
+    for (int b = 6; b < 140; ++b) {
+        if (!InGroove(b))
+            continue;
+        bool full = b >= 36;
+        int inBar = (b - (b < 36 ? 6 : (b < 104 ? 36 : 104))) % 4;
+        if ((full || b >= 22) && (inBar == 1 || inBar == 3)) {
+            AddClap(drums, Seconds(b), full ? 0.42f : 0.3f, noise);
+            if (full) {
+                AddSnare(drums, Seconds(b), 0.28f, noise);
+                AddSnare(send, Seconds(b), 0.12f, noise);
+            }
+        }
+        if (full) {
+            for (int s = 0; s < 4; ++s) {
+                float accent = s == 2 ? 0.3f : (s == 0 ? 0.18f : 0.12f);
+                AddHat(drums, Seconds(b + s * 0.25), accent, s == 2, s % 2 ? 0.3f : -0.2f, noise);
+            }
+        } else {
+            AddHat(drums, Seconds(b + 0.5), 0.26f, false, 0.25f, noise);
+        }
+    }
+    // Fills into the next section: sixteenth snares growing louder.
+    for (int i = 0; i < 8; ++i) {
+        AddSnare(drums, Seconds(34 + i * 0.25), 0.08f + 0.03f * i, noise);
+        AddSnare(drums, Seconds(74 + i * 0.25), 0.08f + 0.03f * i, noise);
+    }
+    // The breakdown's build-up: eighths, then sixteenths, then thirty-seconds.
+    for (double b = 96; b < 104; b += (b < 100 ? 0.5 : (b < 102 ? 0.25 : 0.125))) {
+        float level = static_cast<float>(0.05 + 0.3 * (b - 96) / 8.0);
+        AddSnare(drums, Seconds(b), level, noise);
+        AddSnare(send, Seconds(b), level * 0.5f, noise);
+    }
+    AddRiser(drums, Seconds(28), Seconds(36), 0.35f, noise);
+    AddRiser(drums, Seconds(96), Seconds(104), 0.55f, noise);
+    for (double b : {6.0, 36.0, 56.0, 76.0, 104.0, 120.0, 140.0})
+        AddCrash(drums, Seconds(b), b == 76.0 ? 0.22f : 0.35f, noise);
+    // The intro swells into the first downbeat.
+    AddRiser(drums, Seconds(1), Seconds(6), 0.3f, noise);
+
+    // Bass: a pluck on every beat of the groove with the chord's root, and a quiet octave
+    // answer on the last sixteenth of the beat in the full sections.
+    for (int b = 6; b < 140; ++b) {
+        if (!InGroove(b))
+            continue;
+        const Chord* c = ChordAt(chords, b);
+        AddBass(bass, Seconds(b), 0.22, c->bass, 0.42f);
+        if (b >= 36)
+            AddBass(bass, Seconds(b + 0.75), 0.06, c->bass + 12, 0.16f);
+    }
+    AddBass(bass, Seconds(140), 2.2, 41, 0.55f);
+
+    // Chords.
+    for (const ChordSpan& s : chords) {
+        float gain = s.beat < 6 ? 0.2f : (s.beat >= 76 && s.beat < 104 ? 0.26f : 0.2f);
+        double length = Seconds(s.length);
+        if (s.beat < 6)
+            length += 0.1; // overlap into the downbeat
+        AddPad(music, Seconds(s.beat), length, s.chord->pad, gain, s.brightness);
+        AddPad(send, Seconds(s.beat), length, s.chord->pad, gain * 0.4f, s.brightness);
+    }
+    AddPad(music, Seconds(140), 1.6, kFm.pad, 0.24f, 0.5f);
+    AddPad(send, Seconds(140), 1.6, kFm.pad, 0.14f, 0.5f);
+
+    // The tune: with the full piece, sparse over the breakdown, an octave doubled at the end.
+    std::vector<Note> lead;
+    Append(lead, Shifted(kPhrase, 36));
+    Append(lead, Answer(52));
+    Append(lead, {{68, 2, 85}, {70, 1, 84}, {71, 1, 82}, {72, 2, 84}, {74, 1, 79}, {75, 1, 76}});
+    std::vector<Note> quiet = {{76, 2, 77}, {78, 2, 80}, {80, 4, 79}, {84, 2, 75}, {86, 2, 77},
+                               {88, 4, 72}, {92, 2, 73}, {94, 2, 77}, {96, 4, 79}, {100, 4, 76}};
+    Append(lead, Shifted(kPhrase, 104));
+    Append(lead, Answer(120));
+    Append(lead, {{136, 1.5, 84}, {137.5, 0.5, 83}, {138, 1, 79}, {139, 1, 76}, {140, 2.5, 77}});
+    for (const Note& n : lead) {
+        double length = Seconds(n.length) * 0.92;
+        AddLead(music, Seconds(n.beat), length, n.midi, 0.16f);
+        AddLead(echo, Seconds(n.beat), length, n.midi, 0.09f);
+        AddLead(send, Seconds(n.beat), length, n.midi, 0.06f);
+        if (n.beat >= 104)
+            AddLead(music, Seconds(n.beat), length, n.midi + 12, 0.05f);
+    }
+    for (const Note& n : quiet) {
+        AddLead(music, Seconds(n.beat), Seconds(n.length) * 0.95, n.midi, 0.1f);
+        AddLead(send, Seconds(n.beat), Seconds(n.length) * 0.95, n.midi, 0.1f);
+    }
+
+    // Bells: offbeat eighths in the groove, running sixteenths over the breakdown.
+    static const int order[8] = {0, 2, 1, 3, 2, 0, 3, 1};
+    for (int s = 0; s < 4 * 140; ++s) {
+        double beat = s * 0.25;
+        const Chord* c = ChordAt(chords, beat);
+        int note = c->pad[order[s % 8] % c->pad.size()] + 12;
+        float pan = (s % 2) ? 0.5f : -0.5f;
+        if (beat >= 76 && beat < 104) {
+            AddBell(music, Seconds(beat), note, 0.09f, pan);
+            AddBell(echo, Seconds(beat), note, 0.06f, pan);
+        } else if (beat >= 6 && beat < 36 && s % 4 == 2) {
+            AddBell(music, Seconds(beat), note, 0.07f, pan);
+            AddBell(echo, Seconds(beat), note, 0.05f, pan);
+        }
+    }
+
+    // The mix: the tuneful parts pump against the kick; echoes and the hall go on top.
+    Duck(music, kicks, 0.5f, 0.16);
+    StereoBuffer delayed = PingPong(echo, Seconds(0.75), 0.45f);
+    StereoBuffer hall = Reverb(send, 0.82f, 0.35f);
+    StereoBuffer master(frames);
+    master.mix(drums, 1.0f);
+    master.mix(bass, 1.0f);
+    master.mix(music, 1.0f);
+    master.mix(delayed, 0.5f);
+    master.mix(hall, 2.2f);
+
+    // A first-order high-pass at 15 Hz takes out the offset that the kicks' one-sided first
+    // swing leaves; then the end fades to silence over the last second and a half, under
+    // the closing chord, and the mix comes down about 3 dB so that the limiter only has the
+    // peaks to catch.
+    const double fadeFrom = kSoundtrackSeconds - 1.5;
+    const double pole = std::exp(-2.0 * 3.14159265358979 * 15.0 / kSampleRate);
+    double inL = 0, inR = 0, outL = 0, outR = 0;
+    for (size_t i = 0; i < frames; ++i) {
+        double t = static_cast<double>(i) / kSampleRate;
+        double g = 0.7;
+        if (t > fadeFrom)
+            g *= 0.5 + 0.5 * std::cos((t - fadeFrom) / 1.5 * 3.14159265358979);
+        outL = pole * (outL + master.left[i] - inL);
+        outR = pole * (outR + master.right[i] - inR);
+        inL = master.left[i];
+        inR = master.right[i];
+        master.left[i] = static_cast<float>(outL * g);
+        master.right[i] = static_cast<float>(outR * g);
+    }
+    // 0.8 leaves room for the peaks that MP3 encoding adds (about 1 dB).
+    Limit(master, 0.8f);
+    return master;
+}
