@@ -30,6 +30,7 @@ struct Options {
     int fps = 60;
     std::vector<double> at; // --at: only these moments, as PNG files
     std::string assets;     // where the demo's files are; its own folder by default
+    double seconds = 0;     // --seconds: stop after this much (0: the whole demo)
 };
 
 struct Capture {
@@ -50,7 +51,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if ((arg == "--out" || arg == "--fps" || arg == "--at" || arg == "--assets") && !value) {
+        if ((arg == "--out" || arg == "--fps" || arg == "--at" || arg == "--assets" ||
+             arg == "--seconds") &&
+            !value) {
             std::fprintf(stderr, "rerovuz-capture: %s needs a value\n", arg.c_str());
             return false;
         }
@@ -76,6 +79,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             }
         } else if (arg == "--assets") {
             options.assets = value;
+        } else if (arg == "--seconds") {
+            options.seconds = std::atof(value);
         } else {
             std::fprintf(stderr,
                          "usage: rerovuz-capture [--out PATH] [--fps N] [--at T1,T2,...]\n"
@@ -83,7 +88,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
                          "              PNG frames and soundtrack.wav\n"
                          "  --fps N     frames per second (default 60)\n"
                          "  --at T,...  only the frames on screen at these times (seconds\n"
-                         "              since the first frame), as tT.TTT.png in --out\n");
+                         "              since the first frame), as tT.TTT.png in --out\n"
+                         "  --seconds T only the first T seconds\n"
+                         "  --assets D  read the demo's files from D\n");
             return false;
         }
         ++i;
@@ -183,6 +190,8 @@ int main(int argc, char** argv) {
     while (g_window->pump()) {
         if (!c.atFrames.empty() && c.nextAt >= c.atFrames.size())
             break; // every moment asked for is written
+        if (c.options.seconds > 0 && c.frame >= c.options.seconds * c.options.fps)
+            break;
         c.drawnScene = g_sceneIndex;
         g_demo->frame();
     }
