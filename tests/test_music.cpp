@@ -368,8 +368,10 @@ TEST(AudioStreams, BadHandlesAndArgumentsFailWithTheirCodes) {
 
 // On the real counter with SDL's dummy driver the device takes samples at the real pace and
 // the position heard follows the clock: behind it by at most the one buffer the device holds
-// (the wait for its first take), give or take the scheduler and the dummy driver's sleeps,
-// which are whole milliseconds (23 ms for 23.2 ms of sound).
+// (the wait for its first take), never ahead. On a quiet machine it stays within 1024
+// samples and the pace is 0.5% fast (the driver sleeps whole milliseconds: 23 ms for 23.2 ms
+// of sound). Its sleeps are relative, so on a busy machine it falls behind the clock: the
+// bounds below allow for a quarter, and still catch a position in the wrong units.
 TEST(AudioPlayback, DummyDeviceConsumesInRealTime) {
     InFreshProcess([] {
         Findings f;
@@ -395,6 +397,8 @@ TEST(AudioPlayback, DummyDeviceConsumesInRealTime) {
             f.check(position >= last, "position went back");
             last = position;
             const int64_t clock = std::llround(seconds * kRate);
+            f.check(position >= clock * 3 / 4 - 1024 - slack,
+                    "behind at " + std::to_string(seconds) + " s: " + std::to_string(position));
             behind = std::max(behind, clock - position);
             ahead = std::max(ahead, position - clock);
             if (i == 3) {
@@ -406,9 +410,8 @@ TEST(AudioPlayback, DummyDeviceConsumesInRealTime) {
         std::printf("behind the clock by at most %lld, ahead by at most %lld samples, "
                     "%.0f samples/s\n",
                     (long long)behind, (long long)ahead, pace);
-        f.check(behind <= 1024 + slack, "behind by " + std::to_string(behind));
         f.check(ahead <= slack, "ahead by " + std::to_string(ahead));
-        f.check(std::fabs(pace / kRate - 1.0) < 0.03, "pace " + std::to_string(pace));
+        f.check(pace > 0.75 * kRate && pace < 1.03 * kRate, "pace " + std::to_string(pace));
         std::vector<float> s(AUDIO_SPECTRUM_BINS);
         f.check(AudioGetSpectrum(stream, s.data()), "spectrum while playing");
         f.check(std::fabs(s[8] - 0.5f) < 0.03f, "tone at bin 8: " + std::to_string(s[8]));
