@@ -16,7 +16,7 @@ bool WriteMp3(const StereoBuffer& audio, int kilobitsPerSecond, const std::strin
     lame_set_mode(lame, JOINT_STEREO);
     lame_set_VBR(lame, vbr_off);
     lame_set_brate(lame, kilobitsPerSecond);
-    lame_set_quality(lame, 2);
+    lame_set_quality(lame, 3);
     // No ID3 tag. The information frame at the start (encoder delay, padding and length)
     // holds nothing that changes from run to run.
     lame_set_write_id3tag_automatic(lame, 0);

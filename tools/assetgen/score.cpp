@@ -155,40 +155,37 @@ StereoBuffer ComposeSoundtrack() {
     }
     AddBass(bass, Seconds(140), 2.2, 41, 0.55f);
 
-    // Chords.
+    // Chords, tune and bells are each rendered once into their own stem, then sent to the
+    // dry mix, the echo and the hall at their own levels.
+    StereoBuffer pads(frames), lead(frames), quietLead(frames), bells(frames);
     for (const ChordSpan& s : chords) {
         float gain = s.beat < 6 ? 0.2f : (s.beat >= 76 && s.beat < 104 ? 0.26f : 0.2f);
         double length = Seconds(s.length);
         if (s.beat < 6)
             length += 0.1; // overlap into the downbeat
-        AddPad(music, Seconds(s.beat), length, s.chord->pad, gain, s.brightness);
-        AddPad(send, Seconds(s.beat), length, s.chord->pad, gain * 0.4f, s.brightness);
+        AddPad(pads, Seconds(s.beat), length, s.chord->pad, gain, s.brightness);
     }
-    AddPad(music, Seconds(140), 1.6, kFm.pad, 0.24f, 0.5f);
-    AddPad(send, Seconds(140), 1.6, kFm.pad, 0.14f, 0.5f);
+    AddPad(pads, Seconds(140), 1.6, kFm.pad, 0.24f, 0.5f);
 
     // The tune: with the full piece, sparse over the breakdown, an octave doubled at the end.
-    std::vector<Note> lead;
-    Append(lead, Shifted(kPhrase, 36));
-    Append(lead, Answer(52));
-    Append(lead, {{68, 2, 85}, {70, 1, 84}, {71, 1, 82}, {72, 2, 84}, {74, 1, 79}, {75, 1, 76}});
-    std::vector<Note> quiet = {{76, 2, 77}, {78, 2, 80}, {80, 4, 79}, {84, 2, 75}, {86, 2, 77},
-                               {88, 4, 72}, {92, 2, 73}, {94, 2, 77}, {96, 4, 79}, {100, 4, 76}};
-    Append(lead, Shifted(kPhrase, 104));
-    Append(lead, Answer(120));
-    Append(lead, {{136, 1.5, 84}, {137.5, 0.5, 83}, {138, 1, 79}, {139, 1, 76}, {140, 2.5, 77}});
-    for (const Note& n : lead) {
+    std::vector<Note> tune;
+    Append(tune, Shifted(kPhrase, 36));
+    Append(tune, Answer(52));
+    Append(tune, {{68, 2, 85}, {70, 1, 84}, {71, 1, 82}, {72, 2, 84}, {74, 1, 79}, {75, 1, 76}});
+    Append(tune, Shifted(kPhrase, 104));
+    Append(tune, Answer(120));
+    Append(tune, {{136, 1.5, 84}, {137.5, 0.5, 83}, {138, 1, 79}, {139, 1, 76}, {140, 2.5, 77}});
+    for (const Note& n : tune) {
         double length = Seconds(n.length) * 0.92;
-        AddLead(music, Seconds(n.beat), length, n.midi, 0.16f);
-        AddLead(echo, Seconds(n.beat), length, n.midi, 0.09f);
-        AddLead(send, Seconds(n.beat), length, n.midi, 0.06f);
+        AddLead(lead, Seconds(n.beat), length, n.midi, 1.0f);
         if (n.beat >= 104)
-            AddLead(music, Seconds(n.beat), length, n.midi + 12, 0.05f);
+            AddLead(lead, Seconds(n.beat), length, n.midi + 12, 0.3f);
     }
-    for (const Note& n : quiet) {
-        AddLead(music, Seconds(n.beat), Seconds(n.length) * 0.95, n.midi, 0.1f);
-        AddLead(send, Seconds(n.beat), Seconds(n.length) * 0.95, n.midi, 0.1f);
-    }
+    const std::vector<Note> quiet = {{76, 2, 77}, {78, 2, 80}, {80, 4, 79}, {84, 2, 75},
+                                     {86, 2, 77}, {88, 4, 72}, {92, 2, 73}, {94, 2, 77},
+                                     {96, 4, 79}, {100, 4, 76}};
+    for (const Note& n : quiet)
+        AddLead(quietLead, Seconds(n.beat), Seconds(n.length) * 0.95, n.midi, 1.0f);
 
     // Bells: offbeat eighths in the groove, running sixteenths over the breakdown.
     static const int order[8] = {0, 2, 1, 3, 2, 0, 3, 1};
@@ -197,17 +194,23 @@ StereoBuffer ComposeSoundtrack() {
         const Chord* c = ChordAt(chords, beat);
         int note = c->pad[order[s % 8] % c->pad.size()] + 12;
         float pan = (s % 2) ? 0.5f : -0.5f;
-        if (beat >= 76 && beat < 104) {
-            AddBell(music, Seconds(beat), note, 0.09f, pan);
-            AddBell(echo, Seconds(beat), note, 0.06f, pan);
-        } else if (beat >= 6 && beat < 36 && s % 4 == 2) {
-            AddBell(music, Seconds(beat), note, 0.07f, pan);
-            AddBell(echo, Seconds(beat), note, 0.05f, pan);
-        }
+        if (beat >= 76 && beat < 104)
+            AddBell(bells, Seconds(beat), note, 0.09f, pan);
+        else if (beat >= 6 && beat < 36 && s % 4 == 2)
+            AddBell(bells, Seconds(beat), note, 0.07f, pan);
     }
+    music.mix(pads, 1.0f);
+    music.mix(lead, 0.16f);
+    music.mix(quietLead, 0.1f);
+    music.mix(bells, 1.0f);
+    send.mix(pads, 0.4f);
+    send.mix(lead, 0.06f);
+    send.mix(quietLead, 0.1f);
+    echo.mix(lead, 0.09f);
+    echo.mix(bells, 0.7f);
 
     // The mix: the tuneful parts pump against the kick; echoes and the hall go on top.
-    Duck(music, kicks, 0.5f, 0.16);
+    Duck(music, kicks, 0.3f, 0.12);
     StereoBuffer delayed = PingPong(echo, Seconds(0.75), 0.45f);
     StereoBuffer hall = Reverb(send, 0.82f, 0.35f);
     StereoBuffer master(frames);

@@ -137,7 +137,9 @@ void AddKick(StereoBuffer& out, double time, float gain) {
         double env = std::min(1.0, t / 0.0015) * std::exp(-t / 0.16);
         double body = std::tanh(2.2 * std::sin(phase) * env) / std::tanh(2.2);
         double click = std::sin(phase * 7.3) * std::exp(-t / 0.004) * 0.25;
-        Put(out, start + n, (body + click) * gain, 1.0f, 1.0f);
+        // The beater's knock, a damped 430 Hz tone: the beat in the band above the bass.
+        double knock = std::sin(kTwoPi * 430.0 * t) * std::exp(-t / 0.035) * 0.45;
+        Put(out, start + n, (body + click + knock) * gain, 1.0f, 1.0f);
     }
 }
 
@@ -250,7 +252,7 @@ void AddBass(StereoBuffer& out, double time, double length, double midi, float g
 void AddPad(StereoBuffer& out, double time, double length, const std::vector<int>& midi, float gain,
             float brightness) {
     // Per note three detuned saws spread across the stereo field, low-passed for warmth and
-    // high-passed at 250 Hz so that the bass bands stay the kick's and the bass's.
+    // high-passed at 380 Hz so that the bands up to 430 Hz beat with the kick and the bass.
     size_t start = SampleAt(time);
     const double release = 0.6;
     size_t total = SampleAt(length + release * 5);
@@ -259,6 +261,11 @@ void AddPad(StereoBuffer& out, double time, double length, const std::vector<int
     float panL[3], panR[3];
     for (int s = 0; s < 3; ++s)
         PanGains(pans[s], panL[s], panR[s]);
+    std::vector<float> envelope(total);
+    for (size_t n = 0; n < total; ++n)
+        envelope[n] = static_cast<float>(
+            Adsr(static_cast<double>(n) / kSampleRate, length, 0.25, 0.8, 0.75, release) * gain /
+            3.0);
     for (size_t v = 0; v < midi.size(); ++v) {
         double freqs[3];
         Saw saws[3];
@@ -267,8 +274,8 @@ void AddPad(StereoBuffer& out, double time, double length, const std::vector<int
             saws[s].phase = std::fmod(0.31 * (v * 3 + s), 1.0);
         }
         Svf lowL, lowR, highL, highR;
-        highL.set(250.0, 0.7);
-        highR.set(250.0, 0.7);
+        highL.set(380.0, 0.7);
+        highR.set(380.0, 0.7);
         for (size_t n = 0; n < total && start + n < out.frames(); ++n) {
             double t = static_cast<double>(n) / kSampleRate;
             if (n % 32 == 0) {
@@ -282,7 +289,7 @@ void AddPad(StereoBuffer& out, double time, double length, const std::vector<int
                 l += x * panL[s];
                 r += x * panR[s];
             }
-            double env = Adsr(t, length, 0.25, 0.8, 0.75, release) * gain / 3.0;
+            double env = envelope[n];
             lowL.process(l);
             lowR.process(r);
             highL.process(lowL.low);

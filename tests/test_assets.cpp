@@ -1,0 +1,540 @@
+// The demo's own content as the build leaves it beside the executable: every picture and
+// model loads through the demo's loaders without a report, the models are closed and sized
+// for their scenes, the soundtrack plays long enough, stays below full scale and beats in
+// the spectrum bands the scenes follow, and the generator gives the same bytes again.
+#include "music/music.h"
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "resources/mesh.h"
+#include "resources/overlay.h"
+#include "resources/texture.h"
+#include "test_support.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = 44100;
+
+// The soundtrack is played on the virtual counter, chosen before anything reads a clock.
+struct VirtualClock : testing::Environment {
+    void SetUp() override { PlatformUseVirtualCounter(1000000); }
+};
+const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
+
+// Every picture with the size it is made at and whether it carries alpha.
+struct PictureSpec {
+    const char* path;
+    int width, height;
+    bool alpha;
+};
+const PictureSpec kPictures[] = {
+    {"Text/loading.png", 512, 128, true},      {"Text/title.png", 1024, 1024, false},
+    {"Text/skrabo.png", 256, 128, true},       {"Text/plind.png", 256, 128, true},
+    {"Text/vexa.png", 256, 128, true},         {"Text/trollbeks.jpg", 1024, 1024, false},
+    {"Textures/oooh.png", 512, 512, false},    {"Textures/mosaik.png", 512, 512, false},
+    {"Textures/mosaik2.png", 512, 512, false}, {"Textures/bg.png", 512, 512, false},
+    {"Textures/bg2.png", 1024, 1024, false},   {"Textures/particlebg.jpg", 512, 512, false},
+    {"Textures/blob.jpg", 128, 128, false}};
+const char* const kModels[] = {"Models/cross.mesh", "Models/rundingdings.mesh"};
+const char* const kMusic = "Music/Quirnstadbek.mp3";
+
+// The demo reads its files relative to its own folder.
+void EnterDemoFolder() {
+    ASSERT_TRUE(PlatformChangeFolder(DemoDir().c_str())) << DemoDir();
+}
+
+// Level 0 of a loaded texture, RGBA, top row first (as the decoder hands it over).
+std::vector<uint8_t> Texels(const Texture& texture) {
+    std::vector<uint8_t> rgba(static_cast<size_t>(texture.width) * texture.height * 4);
+    glBindTexture(GL_TEXTURE_2D, texture.id);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+struct Box {
+    int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1; // inclusive texels
+};
+// Bounding box of the texels whose alpha exceeds `threshold`.
+Box VisibleBox(const std::vector<uint8_t>& rgba, int width, int height, uint8_t threshold) {
+    Box box;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (rgba[(static_cast<size_t>(y) * width + x) * 4 + 3] > threshold) {
+                box.x0 = std::min(box.x0, x);
+                box.y0 = std::min(box.y0, y);
+                box.x1 = std::max(box.x1, x);
+                box.y1 = std::max(box.y1, y);
+            }
+    return box;
+}
+
+struct Rect {
+    double left, top, right, bottom; // window pixels
+};
+// Where the visible part of a picture lands when the overlay draws it w x h texels centred
+// on (cx, cy) with its width and height scaled by (sx, sy).
+Rect Placed(const Box& box, int w, int h, double cx, double cy, double sx, double sy) {
+    return {cx + (box.x0 - w / 2.0) * sx, cy + (box.y0 - h / 2.0) * sy,
+            cx + (box.x1 + 1 - w / 2.0) * sx, cy + (box.y1 + 1 - h / 2.0) * sy};
+}
+bool Overlaps(const Rect& a, const Rect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+TEST(Pictures, EveryPictureLoadsThroughTheDemosLoaderWithoutAReport) {
+    TestWindow();
+    EnterDemoFolder();
+    for (const PictureSpec& spec : kPictures) {
+        SCOPED_TRACE(spec.path);
+        BoxLog log;
+        Texture texture;
+        EXPECT_TRUE(LoadTexture(texture, spec.path));
+        EXPECT_TRUE(texture.loaded);
+        EXPECT_EQ(texture.width, spec.width);
+        EXPECT_EQ(texture.height, spec.height);
+        EXPECT_TRUE(log.texts.empty()) << log.texts.front();
+        if (!texture.loaded)
+            continue;
+        // Opaque pictures come without alpha (every texel reads 255); lettering has it.
+        std::vector<uint8_t> rgba = Texels(texture);
+        uint8_t lowestAlpha = 255;
+        for (size_t i = 3; i < rgba.size(); i += 4)
+            lowestAlpha = std::min(lowestAlpha, rgba[i]);
+        EXPECT_EQ(lowestAlpha == 0, spec.alpha);
+    }
+    // The demo spells the loading picture's path with a backslash.
+    BoxLog log;
+    Overlay loading("Text\\loading.png");
+    EXPECT_TRUE(loading.loaded);
+    EXPECT_TRUE(log.texts.empty());
+}
+
+TEST(Pictures, LoadingLetteringIsLightSoTheTintShowsAndNamesAreDarkOnClearGround) {
+    TestWindow();
+    EnterDemoFolder();
+    struct Expect {
+        const char* path;
+        bool light;
+    };
+    for (const Expect& e : {Expect{"Text/loading.png", true}, Expect{"Text/skrabo.png", false},
+                            Expect{"Text/plind.png", false}, Expect{"Text/vexa.png", false}}) {
+        SCOPED_TRACE(e.path);
+        Overlay picture(e.path);
+        ASSERT_TRUE(picture.loaded);
+        std::vector<uint8_t> rgba = Texels(picture);
+        int w = picture.width, h = picture.height;
+        for (auto [x, y] :
+             {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}})
+            EXPECT_EQ(rgba[(static_cast<size_t>(y) * w + x) * 4 + 3], 0);
+        // Average brightness of the solid parts of the lettering.
+        double sum = 0;
+        int count = 0;
+        for (size_t i = 0; i < rgba.size(); i += 4)
+            if (rgba[i + 3] == 255) {
+                sum += (rgba[i] + rgba[i + 1] + rgba[i + 2]) / 3.0;
+                ++count;
+            }
+        ASSERT_GT(count, 500);
+        if (e.light)
+            EXPECT_GT(sum / count, 240.0);
+        else
+            EXPECT_LT(sum / count, 70.0);
+    }
+}
+
+TEST(Pictures, CreditNamesStayInsideTheWindowAndApartAtTheirLargest) {
+    TestWindow();
+    EnterDemoFolder();
+    // The credits scene's fixed centres. The pulse reaches 1.5 times the picture's size;
+    // the third name's width also grows by one picture width per unit of bass, which the
+    // soundtrack keeps well under 0.5.
+    struct Name {
+        const char* path;
+        double cx, cy, widthScale;
+    };
+    const Name names[] = {{"Text/skrabo.png", 180, 150, 1.5},
+                          {"Text/plind.png", 600, 250, 1.5},
+                          {"Text/vexa.png", 400, 450, 2.0}};
+    std::vector<Rect> placed;
+    for (const Name& n : names) {
+        SCOPED_TRACE(n.path);
+        Overlay picture(n.path);
+        ASSERT_TRUE(picture.loaded);
+        Box box = VisibleBox(Texels(picture), picture.width, picture.height, 8);
+        ASSERT_GE(box.x1, box.x0);
+        Rect r = Placed(box, picture.width, picture.height, n.cx, n.cy, n.widthScale, 1.5);
+        EXPECT_GE(r.left, 0);
+        EXPECT_GE(r.top, 0);
+        EXPECT_LE(r.right, 800);
+        EXPECT_LE(r.bottom, 600);
+        placed.push_back(r);
+    }
+    for (size_t i = 0; i < placed.size(); ++i)
+        for (size_t j = i + 1; j < placed.size(); ++j)
+            EXPECT_FALSE(Overlaps(placed[i], placed[j])) << i << " and " << j;
+}
+
+TEST(Pictures, ParticleIsWhiteInTheMiddleAndBlackAtTheEdgesSinceItIsAddedToTheScreen) {
+    TestWindow();
+    EnterDemoFolder();
+    Texture blob;
+    ASSERT_TRUE(LoadTexture(blob, "Textures/blob.jpg"));
+    std::vector<uint8_t> rgba = Texels(blob);
+    int w = blob.width, h = blob.height;
+    auto at = [&](int x, int y) { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; };
+    EXPECT_GT(at(w / 2, h / 2)[0], 240);
+    int brightestEdge = 0;
+    for (int i = 0; i < w; ++i)
+        for (int c = 0; c < 3; ++c)
+            brightestEdge = std::max({brightestEdge, int(at(i, 0)[c]), int(at(i, h - 1)[c]),
+                                      int(at(0, i)[c]), int(at(w - 1, i)[c])});
+    EXPECT_LE(brightestEdge, 2);
+}
+
+// Mean of a texel channel over the texels for which `inside(x, y)` holds.
+template <typename Inside>
+double MeanBrightness(const std::vector<uint8_t>& rgba, int w, int h, Inside inside) {
+    double sum = 0;
+    size_t count = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (inside(x, y)) {
+                const uint8_t* p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
+                sum += (p[0] + p[1] + p[2]) / (3.0 * 255.0);
+                ++count;
+            }
+    return count ? sum / count : 0.0;
+}
+
+TEST(Pictures, BackgroundsSuitWhatIsDrawnOverThem) {
+    TestWindow();
+    EnterDemoFolder();
+    auto all = [](int, int) { return true; };
+    // Particles add light: their background must be dark. The group picture fades into the
+    // white backdrop: it is pale.
+    Texture particleBg, group;
+    ASSERT_TRUE(LoadTexture(particleBg, "Textures/particlebg.jpg"));
+    ASSERT_TRUE(LoadTexture(group, "Text/trollbeks.jpg"));
+    EXPECT_LT(MeanBrightness(Texels(particleBg), particleBg.width, particleBg.height, all), 0.15);
+    EXPECT_GT(MeanBrightness(Texels(group), group.width, group.height, all), 0.5);
+
+    // The sphere map is looked up with eye-space up towards texture row t = 1, the file's
+    // bottom: surfaces facing up must mirror the bright sky, those facing down the floor.
+    Texture chrome;
+    ASSERT_TRUE(LoadTexture(chrome, "Textures/oooh.png"));
+    std::vector<uint8_t> texels = Texels(chrome);
+    int w = chrome.width, h = chrome.height;
+    double up = MeanBrightness(texels, w, h, [&](int, int y) { return y > h * 3 / 4; });
+    double down = MeanBrightness(texels, w, h, [&](int, int y) { return y < h / 4; });
+    EXPECT_GT(up, down + 0.2);
+}
+
+TEST(Pictures, TurningBackgroundLooksTheSameAfterASixthOfATurn) {
+    TestWindow();
+    EnterDemoFolder();
+    // Drawn 1600 x 1200 about the window's centre, so within 500 window pixels of it (all
+    // the window ever shows) a texel at window offset (dx, dy) is at texture
+    // (0.5 + dx / 1600, 0.5 + dy / 1200). Turning by 60 degrees must change little.
+    Texture bg2;
+    ASSERT_TRUE(LoadTexture(bg2, "Textures/bg2.png"));
+    std::vector<uint8_t> texels = Texels(bg2);
+    int w = bg2.width, h = bg2.height;
+    auto at = [&](double dx, double dy, int c) {
+        int x = std::clamp(static_cast<int>((0.5 + dx / 1600.0) * w), 0, w - 1);
+        int y = std::clamp(static_cast<int>((0.5 + dy / 1200.0) * h), 0, h - 1);
+        return texels[(static_cast<size_t>(y) * w + x) * 4 + c] / 255.0;
+    };
+    const double turn = 60.0 * M_PI / 180.0;
+    double difference = 0, contrast = 0;
+    int count = 0;
+    for (double r = 40; r < 500; r += 23)
+        for (double a = 0; a < 2 * M_PI; a += 0.173) {
+            double dx = r * std::cos(a), dy = r * std::sin(a);
+            double tx = r * std::cos(a + turn), ty = r * std::sin(a + turn);
+            double nx = r * std::cos(a + turn / 2), ny = r * std::sin(a + turn / 2);
+            for (int c = 0; c < 3; ++c) {
+                difference += std::fabs(at(dx, dy, c) - at(tx, ty, c));
+                contrast += std::fabs(at(dx, dy, c) - at(nx, ny, c));
+            }
+            ++count;
+        }
+    // Nearly the same a sixth of a turn on, yet a pattern (half as far on, it differs).
+    EXPECT_LT(difference / count, 0.03);
+    EXPECT_GT(contrast / count, 0.06);
+}
+
+TEST(Models, FilesHoldOneMeshWithNormalsOnlyAndNothingAfterIt) {
+    for (const char* path : kModels) {
+        SCOPED_TRACE(path);
+        std::vector<uint8_t> bytes = ReadFileBytes(DemoDir() + "/" + path);
+        ASSERT_GE(bytes.size(), 40u);
+        auto word = [&](size_t i) {
+            return static_cast<int32_t>(bytes[i * 4] | bytes[i * 4 + 1] << 8 |
+                                        bytes[i * 4 + 2] << 16 | uint32_t(bytes[i * 4 + 3]) << 24);
+        };
+        // Flag 'N', version 1, one mesh, no textures; then V, T, normals, no colours, no
+        // texture coordinates, no texture.
+        EXPECT_EQ(word(0), 78);
+        EXPECT_EQ(word(1), 1);
+        EXPECT_EQ(word(2), 1);
+        EXPECT_EQ(word(3), 0);
+        int64_t v = word(4), t = word(5);
+        EXPECT_EQ(word(6), 1);
+        EXPECT_EQ(word(7), 0);
+        EXPECT_EQ(word(8), 0);
+        EXPECT_EQ(word(9), 0);
+        EXPECT_EQ(static_cast<int64_t>(bytes.size()), 40 + 12 * v + 12 * t + 12 * v);
+    }
+}
+
+// The one mesh of a model file, with what the checks below need.
+struct MeshFacts {
+    int32_t vertexNum = 0, triangleNum = 0;
+    float worstNormalError = 0;
+    size_t openOrTornEdges = 0;   // edges not shared by exactly two opposite triangles
+    double signedVolume = 0;      // positive when wound counter-clockwise from outside
+    size_t inwardNormals = 0;     // corners whose normal points against its face
+    double extent[3] = {0, 0, 0}; // size along x, y, z
+    double radius = 0;            // farthest vertex from the origin
+};
+
+MeshFacts Inspect(const Mesh& mesh) {
+    MeshFacts f;
+    f.vertexNum = mesh.vertexNum;
+    f.triangleNum = mesh.triangleNum;
+    const float* v = mesh.vertices;
+    double lo[3] = {1e9, 1e9, 1e9}, hi[3] = {-1e9, -1e9, -1e9};
+    for (int32_t i = 0; i < mesh.vertexNum; ++i) {
+        const float* n = &mesh.normals[i * 3];
+        f.worstNormalError = std::max(
+            f.worstNormalError, std::fabs(std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) - 1));
+        double r2 = 0;
+        for (int a = 0; a < 3; ++a) {
+            lo[a] = std::min(lo[a], double(v[i * 3 + a]));
+            hi[a] = std::max(hi[a], double(v[i * 3 + a]));
+            r2 += double(v[i * 3 + a]) * v[i * 3 + a];
+        }
+        f.radius = std::max(f.radius, std::sqrt(r2));
+    }
+    for (int a = 0; a < 3; ++a)
+        f.extent[a] = hi[a] - lo[a];
+    // Each directed edge once, and its reverse once: closed and consistently wound.
+    std::map<std::pair<uint32_t, uint32_t>, int> directed;
+    for (int32_t t = 0; t < mesh.triangleNum; ++t) {
+        const uint32_t* tri = &mesh.indices[t * 3];
+        for (int e = 0; e < 3; ++e)
+            ++directed[{tri[e], tri[(e + 1) % 3]}];
+        const float* a = &v[tri[0] * 3];
+        const float* b = &v[tri[1] * 3];
+        const float* c = &v[tri[2] * 3];
+        double ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+        double ac[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+        double face[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
+                          ab[0] * ac[1] - ab[1] * ac[0]};
+        f.signedVolume += (a[0] * face[0] + a[1] * face[1] + a[2] * face[2]) / 6.0;
+        for (int k = 0; k < 3; ++k) {
+            const float* n = &mesh.normals[tri[k] * 3];
+            if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] < 0)
+                ++f.inwardNormals;
+        }
+    }
+    for (const auto& [edge, count] : directed) {
+        auto reverse = directed.find({edge.second, edge.first});
+        if (count != 1 || reverse == directed.end() || reverse->second != 1)
+            ++f.openOrTornEdges;
+    }
+    return f;
+}
+
+TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
+    TestWindow();
+    EnterDemoFolder();
+    for (const char* path : kModels) {
+        SCOPED_TRACE(path);
+        BoxLog log;
+        Model model(path);
+        EXPECT_TRUE(log.texts.empty()) << log.texts.front();
+        ASSERT_EQ(model.meshNum, 1);
+        EXPECT_EQ(model.textureNum, 0);
+        const Mesh& mesh = *model.meshes[0];
+        ASSERT_TRUE(mesh.indexed);
+        ASSERT_NE(mesh.normals, nullptr);
+        EXPECT_EQ(mesh.colors, nullptr);
+        EXPECT_EQ(mesh.texture, -1);
+        MeshFacts f = Inspect(mesh);
+        EXPECT_LT(f.worstNormalError, 1e-4f);
+        EXPECT_EQ(f.openOrTornEdges, 0u);
+        EXPECT_GT(f.signedVolume, 0.0);
+        // Smooth normals may lean past a sliver of a face; none should point inward wholesale.
+        EXPECT_LT(f.inwardNormals, static_cast<size_t>(f.triangleNum) * 3 / 1000);
+        double widest = *std::max_element(f.extent, f.extent + 3);
+        if (std::string(path) == "Models/cross.mesh") {
+            // Across the camera's view from 20 units; the spheres keep 7 units away and are
+            // 1 unit in radius, so even the tumbling tips must stay well inside 6.
+            EXPECT_GE(widest, 4.0);
+            EXPECT_LE(widest, 5.0);
+            EXPECT_LT(f.radius, 3.0);
+        } else {
+            // Three of them stand 4 units apart, swaying 1 unit.
+            EXPECT_GE(widest, 2.0);
+            EXPECT_LT(widest, 3.0);
+            EXPECT_LT(f.radius, 1.5);
+        }
+        model.draw();
+        EXPECT_TRUE(log.texts.empty());
+    }
+}
+
+// Plays the soundtrack on the virtual counter and reads the demo's spectrum every 5 ms.
+struct SpectrumTrace {
+    static constexpr double kStep = 0.005;
+    std::vector<std::array<float, 6>> frames; // bins 0..5 at frame i, time i * kStep
+    float bin(int k, double t) const { return frames[static_cast<size_t>(t / kStep + 0.5)][k]; }
+    float peak(int k, double from, double to) const {
+        float best = 0;
+        for (double t = from; t < to; t += kStep)
+            best = std::max(best, bin(k, t));
+        return best;
+    }
+    float least(int k, double from, double to) const {
+        float low = 1e9f;
+        for (double t = from; t < to; t += kStep)
+            low = std::min(low, bin(k, t));
+        return low;
+    }
+};
+
+class Soundtrack : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        EnterDemoFolder();
+        BoxLog log;
+        music_ = new Music();
+        reports_ = log.texts;
+        if (music_->stream == 0)
+            return;
+        length_ = AudioStreamLength(music_->stream);
+        pcm_.resize(static_cast<size_t>(std::max<int64_t>(length_, 0)) * 2);
+        AudioReadPcm(music_->stream, 0, static_cast<int>(length_), pcm_.data());
+        music_->play();
+        const int64_t start = PlatformReadCounter();
+        for (int i = 0; i * SpectrumTrace::kStep < 72.0; ++i) {
+            int64_t target = start + static_cast<int64_t>(i * SpectrumTrace::kStep * 1e6 + 0.5);
+            PlatformAdvanceVirtualCounter(target - PlatformReadCounter());
+            music_->updateSpectrum();
+            std::array<float, 6> bins;
+            std::copy_n(music_->spectrum, 6, bins.begin());
+            trace_.frames.push_back(bins);
+        }
+    }
+    static inline Music* music_ = nullptr;
+    static inline std::vector<std::string> reports_;
+    static inline int64_t length_ = 0;
+    static inline std::vector<float> pcm_;
+    static inline SpectrumTrace trace_;
+
+    static double Rms(double from, double to) {
+        double sum = 0;
+        size_t a = static_cast<size_t>(from * kRate) * 2, b = static_cast<size_t>(to * kRate) * 2;
+        for (size_t i = a; i < b && i < pcm_.size(); ++i)
+            sum += double(pcm_[i]) * pcm_[i];
+        return std::sqrt(sum / std::max<size_t>(1, b - a));
+    }
+};
+
+TEST_F(Soundtrack, OpensWithoutAReportAndOutlastsTheScenes) {
+    EXPECT_TRUE(reports_.empty()) << reports_.front();
+    ASSERT_NE(music_->stream, 0u);
+    EXPECT_EQ(AudioSampleRate(), kRate);
+    // The scenes end 70 s after the music starts; the closing chord rings on past them.
+    EXPECT_GE(length_, 72 * kRate);
+    EXPECT_LE(length_, 76 * kRate);
+}
+
+TEST_F(Soundtrack, StaysBelowFullScaleAtAComfortableLevelAndEndsInSilence) {
+    ASSERT_FALSE(pcm_.empty());
+    float peak = 0;
+    for (float s : pcm_)
+        peak = std::max(peak, std::fabs(s));
+    EXPECT_LT(peak, 0.95f);
+    // Full sections sit around -12 dBFS RMS: neither faint nor squashed.
+    double groove = Rms(20.0, 36.0);
+    EXPECT_GT(20 * std::log10(groove), -16.0);
+    EXPECT_LT(20 * std::log10(groove), -9.0);
+    // The closing chord fades out rather than being cut off: still sounding a second after
+    // the last scene, silent at the very end.
+    double afterScenes = Rms(70.5, 71.5);
+    EXPECT_GT(afterScenes, groove * 0.05);
+    double lastTenth = Rms(length_ / double(kRate) - 0.1, length_ / double(kRate));
+    EXPECT_LT(lastTenth, groove * 0.002);
+}
+
+TEST_F(Soundtrack, KickAndBassBeatInTheBandsTheScenesFollow) {
+    ASSERT_FALSE(trace_.frames.empty());
+    // Two beats a second from 3 s on. Scenes 1 and 2 (3 to 38 s) and the credits (52 to
+    // 70 s) move with the spectrum and have drums; the particle scene in between has none.
+    auto drums = [](double t) { return (t >= 3.0 && t < 38.0) || (t >= 52.0 && t < 70.0); };
+    for (int second = 3; second < 70; ++second) {
+        if (!drums(second))
+            continue;
+        SCOPED_TRACE("second " + std::to_string(second));
+        // Bin 2 (172 Hz), the sphere field's push and the credits' stretch: up on each beat,
+        // back down before the next.
+        for (double beat = second; beat < second + 1.0; beat += 0.5) {
+            float hit = trace_.peak(2, beat, beat + 0.06);
+            float before = trace_.least(2, beat + 0.38, beat + 0.5);
+            EXPECT_GT(hit, 0.12f) << "beat at " << beat;
+            EXPECT_LT(before, hit * 0.25f) << "beat at " << beat;
+        }
+    }
+    // The shake of scene 2 follows bins 1, 3 and 5: each louder on the beat than after it.
+    for (int k : {1, 3, 5}) {
+        double early = 0, late = 0;
+        for (double beat = 18.0; beat < 38.0; beat += 0.5) {
+            early += trace_.peak(k, beat, beat + 0.06);
+            late += trace_.peak(k, beat + 0.38, beat + 0.5);
+        }
+        EXPECT_GT(early, late * 1.5) << "bin " << k;
+    }
+    // Without drums the field settles.
+    EXPECT_LT(trace_.peak(2, 38.5, 47.5), trace_.peak(2, 20.0, 30.0) * 0.25f);
+}
+
+TEST(Generator, MakesTheSameBytesAgain) {
+    // The generator sits in the build tree beside the demo's folder.
+    std::string generator = DemoDir() + "/../tools/assetgen/assetgen";
+    ASSERT_TRUE(std::filesystem::exists(generator)) << generator;
+    TempDir again;
+    // The three parts in parallel, as the build runs them.
+    std::string command = "(";
+    for (const char* part : {"pictures", "meshes", "music"})
+        command += "'" + generator + "' " + part + " '" + again.path + "' & ";
+    command += "wait) && test -f '" + again.file(kMusic) + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::vector<std::string> files;
+    for (const PictureSpec& p : kPictures)
+        files.push_back(p.path);
+    files.insert(files.end(), std::begin(kModels), std::end(kModels));
+    files.push_back(kMusic);
+    for (const std::string& name : files) {
+        SCOPED_TRACE(name);
+        std::vector<uint8_t> built = ReadFileBytes(DemoDir() + "/" + name);
+        EXPECT_FALSE(built.empty());
+        EXPECT_TRUE(built == ReadFileBytes(again.file(name)));
+    }
+}
+
+} // namespace
