@@ -17,6 +17,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 
 namespace {
 // Every test here runs on the virtual counter at 1 MHz.
@@ -25,7 +26,9 @@ struct VirtualClock : testing::Environment {
 };
 const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
 
-void AdvanceSeconds(double s) { PlatformAdvanceVirtualCounter(static_cast<int64_t>(s * 1e6 + 0.5)); }
+void AdvanceSeconds(double s) {
+    PlatformAdvanceVirtualCounter(static_cast<int64_t>(s * 1e6 + 0.5));
+}
 } // namespace
 
 TEST(SceneTimer, SameTickGivesZeroAndElapsedIsFloatDifference) {
@@ -160,7 +163,9 @@ TEST(DemoWindow, FullscreenFallsBackToWindowWhenModeIsMissing) {
 
 namespace {
 int g_presented = 0;
-void CountPresent(void*) { ++g_presented; }
+void CountPresent(void*) {
+    ++g_presented;
+}
 
 void PushKey(SDL_Keycode key) {
     SDL_Event e = {};
@@ -201,9 +206,9 @@ TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
     PushKey(SDLK_ESCAPE);
     PushKey(SDLK_b);
     PushKey(SDLK_c);
-    EXPECT_TRUE(window->pump()); // takes Escape, posts quit
-    EXPECT_TRUE(window->pump()); // b still waiting: quit not handed out yet
-    EXPECT_TRUE(window->pump()); // c
+    EXPECT_TRUE(window->pump());  // takes Escape, posts quit
+    EXPECT_TRUE(window->pump());  // b still waiting: quit not handed out yet
+    EXPECT_TRUE(window->pump());  // c
     EXPECT_FALSE(window->pump()); // now the quit message
     EXPECT_EQ(g_presented, 7);    // the quitting call shows no frame
 
@@ -221,9 +226,15 @@ bool Scene(int n) {
     g_calls += char('A' + n);
     return ++g_callCount[n] >= g_endOnCall[n];
 }
-bool SceneA() { return Scene(0); }
-bool SceneB() { return Scene(1); }
-bool SceneC() { return Scene(2); }
+bool SceneA() {
+    return Scene(0);
+}
+bool SceneB() {
+    return Scene(1);
+}
+bool SceneC() {
+    return Scene(2);
+}
 } // namespace
 
 TEST(Dispatch, ScenesAdvanceOnceWithNoFrameSkippedAndThenQuit) {
@@ -244,6 +255,44 @@ TEST(Dispatch, ScenesAdvanceOnceWithNoFrameSkippedAndThenQuit) {
     EXPECT_EQ(frames, 6);
     EXPECT_EQ(g_sceneIndex, 3);
     g_sceneIndex = 0;
+}
+
+TEST(Demo, FixedStateAfterConstructionEvenWithNoFilesAtAll) {
+    TestWindow();
+    TempDir empty;
+    ASSERT_EQ(chdir(empty.path.c_str()), 0);
+    BoxLog boxes;
+    testing::internal::CaptureStdout();
+    PlatformSetVirtualStepPerFrame(16667); // the loading fade needs time to pass
+    Demo demo(g_window);
+    PlatformSetVirtualStepPerFrame(0);
+    std::string out = testing::internal::GetCapturedStdout();
+    // Every missing file is reported, and construction still gets to the end.
+    EXPECT_NE(out.find("Can't open file Models/cross.mesh to load mesh."), std::string::npos);
+    EXPECT_FALSE(boxes.reports().empty());
+
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
+    EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
+    EXPECT_TRUE(glIsEnabled(GL_COLOR_MATERIAL));
+    GLint value;
+    glGetIntegerv(GL_FRONT_FACE, &value);
+    EXPECT_EQ(value, GL_CCW);
+    glGetIntegerv(GL_SHADE_MODEL, &value);
+    EXPECT_EQ(value, GL_SMOOTH);
+    glGetIntegerv(GL_PERSPECTIVE_CORRECTION_HINT, &value);
+    EXPECT_EQ(value, GL_NICEST);
+    glGetIntegerv(GL_COLOR_MATERIAL_FACE, &value);
+    EXPECT_EQ(value, GL_FRONT);
+    glGetIntegerv(GL_COLOR_MATERIAL_PARAMETER, &value);
+    EXPECT_EQ(value, GL_AMBIENT_AND_DIFFUSE);
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+    EXPECT_EQ(clear[0] + clear[1] + clear[2], 0.0f); // back to black after the white loading
+    EXPECT_EQ(clear[3], 1.0f);
+    EXPECT_EQ(g_windowWidth, 800);
+    EXPECT_EQ(g_windowHeight, 600);
+    ASSERT_EQ(chdir("/"), 0);
 }
 
 // Last in this file: the interrupt stays set for the rest of the process.
