@@ -202,8 +202,10 @@ float Ridge(float X, float base, float amplitude, float scale, uint32_t seed) {
     return base - amplitude * folded * folded;
 }
 
-// The group's picture: a valley with a brook under layered mountains, the group's name
-// above; pale, because it fades to the white backdrop.
+// The group's picture: a valley with a brook under layered mountains; pale, because it fades
+// to the white backdrop. The name sits low, over the meadow: the credit names that pop up
+// while the picture fades (centred at y 150 and 250) then cross sky and mountains, not
+// lettering; the lowest one comes only once the picture has gone.
 bool WriteGroupPicture(const std::string& dir, const Font& bold, const Font& regular) {
     const int w = 1024, h = 1024;
     const float sx = w / kDesignWidth, sy = h / kDesignHeight;
@@ -277,8 +279,8 @@ bool WriteGroupPicture(const std::string& dir, const Font& bold, const Font& reg
         }
     Mask word(w, h), sub(w, h);
     float size = 96.0f;
-    bold.drawCentered(word, "trollbeks", kDesignWidth / 2, 150, size, 4, sx, sy);
-    regular.drawCentered(sub, "THANKS FOR WATCHING", kDesignWidth / 2, 198, 13, 9, sx, sy);
+    bold.drawCentered(word, "trollbeks", kDesignWidth / 2, 500, size, 4, sx, sy);
+    regular.drawCentered(sub, "THANKS FOR WATCHING", kDesignWidth / 2, 548, 13, 9, sx, sy);
     Mask halo = Blurred(word, 10.0f, sx, sy);
     Mask rim = Grown(word, 3.0f, sx, sy);
     for (int ty = 0; ty < h; ++ty)
