@@ -4,6 +4,7 @@
 #include "app/demo.h"
 #include "app/demo_window.h"
 #include "app/globals.h"
+#include "music/music.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,9 @@ struct Options {
     std::vector<double> at; // --at: only these moments, as PNG files
     std::string assets;     // where the demo's files are; its own folder by default
     double seconds = 0;     // --seconds: stop after this much (0: the whole demo)
+    // --spectrum: every band holds this value for the whole run.
+    bool fixedSpectrum = false;
+    float spectrum = 0.0f;
 };
 
 struct Capture {
@@ -52,7 +57,7 @@ bool ParseOptions(int argc, char** argv, Options& options) {
         std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if ((arg == "--out" || arg == "--fps" || arg == "--at" || arg == "--assets" ||
-             arg == "--seconds") &&
+             arg == "--seconds" || arg == "--spectrum") &&
             !value) {
             std::fprintf(stderr, "rerovuz-capture: %s needs a value\n", arg.c_str());
             return false;
@@ -81,6 +86,9 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.assets = value;
         } else if (arg == "--seconds") {
             options.seconds = std::atof(value);
+        } else if (arg == "--spectrum") {
+            options.fixedSpectrum = true;
+            options.spectrum = static_cast<float>(std::atof(value));
         } else {
             std::fprintf(stderr,
                          "usage: rerovuz-capture [--out PATH] [--fps N] [--at T1,T2,...]\n"
@@ -90,7 +98,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
                          "  --at T,...  only the frames on screen at these times (seconds\n"
                          "              since the first frame), as tT.TTT.png in --out\n"
                          "  --seconds T only the first T seconds\n"
-                         "  --assets D  read the demo's files from D\n");
+                         "  --assets D  read the demo's files from D\n"
+                         "  --spectrum V  every spectrum band reads V (for tests; no sound)\n");
             return false;
         }
         ++i;
@@ -185,6 +194,12 @@ int main(int argc, char** argv) {
 
     g_window = new DemoWindow(false);
     g_demo = new Demo(g_window);
+    if (c.options.fixedSpectrum && g_music) {
+        // Without a stream every spectrum request fails and leaves the buffer as it is, so
+        // the scenes read this value in every band from their first frame on.
+        g_music->stream = 0;
+        std::fill(std::begin(g_music->spectrum), std::end(g_music->spectrum), c.options.spectrum);
+    }
     // The music starts at the very end of the Demo's construction.
     double playSeconds = static_cast<double>(PlatformReadCounter()) / PlatformCounterFrequency();
     while (g_window->pump()) {
