@@ -61,13 +61,14 @@ Mesh* ReadMeshBlock(ByteReader& in, const char* fileName, int32_t blockNumber, u
         return nullptr;
     }
 
-    int32_t textureIndex = texture - 1;
-    if (texture < 0 || texture > textureNum) {
+    // Checked before the subtraction, which the most negative number would overflow.
+    int32_t textureIndex = -1;
+    if (texture < 0 || texture > textureNum)
         ReportError("Warning: Mesh %i in %s uses texture number %i, but the file has %i "
                     "textures. It is drawn untextured.",
                     blockNumber, fileName, texture, textureNum);
-        textureIndex = -1;
-    }
+    else
+        textureIndex = texture - 1;
     Mesh* mesh =
         new Mesh(vertexNum, triangleNum, textureIndex, hasNormals, hasColors, hasTexCoords);
     // The sizes were checked above, so these reads cannot fall short.
@@ -143,7 +144,11 @@ bool LoadBinaryMesh(Model& model, const char* fileName) {
     std::vector<uint8_t> bytes;
     if (!ReadWholeModelFile(fileName, "rb", bytes))
         return false;
-    ByteReader in(bytes);
+    return ParseBinaryMesh(model, bytes.data(), bytes.size(), fileName);
+}
+
+bool ParseBinaryMesh(Model& model, const uint8_t* data, size_t size, const char* fileName) {
+    ByteReader in(data, size);
 
     int32_t flag;
     if (!in.readInt32(flag)) {
@@ -211,16 +216,16 @@ namespace {
 // which it keeps. A longer line thus gives several pieces, each counted as a line.
 const size_t kMaxLinePiece = 254;
 
-std::vector<std::string> SplitLinePieces(const std::vector<uint8_t>& bytes) {
+std::vector<std::string> SplitLinePieces(const uint8_t* bytes, size_t size) {
     std::vector<std::string> pieces;
     size_t pos = 0;
-    while (pos < bytes.size()) {
+    while (pos < size) {
         size_t end = pos;
-        while (end < bytes.size() && end - pos < kMaxLinePiece) {
+        while (end < size && end - pos < kMaxLinePiece) {
             if (bytes[end++] == '\n')
                 break;
         }
-        pieces.emplace_back(reinterpret_cast<const char*>(bytes.data()) + pos, end - pos);
+        pieces.emplace_back(reinterpret_cast<const char*>(bytes) + pos, end - pos);
         pos = end;
     }
     return pieces;
@@ -270,7 +275,11 @@ bool LoadAsciiMesh(Model& model, const char* fileName) {
     std::vector<uint8_t> bytes;
     if (!ReadWholeModelFile(fileName, "rt", bytes))
         return false;
-    const std::vector<std::string> lines = SplitLinePieces(bytes);
+    return ParseAsciiMesh(model, bytes.data(), bytes.size(), fileName);
+}
+
+bool ParseAsciiMesh(Model& model, const uint8_t* data, size_t size, const char* fileName) {
+    const std::vector<std::string> lines = SplitLinePieces(data, size);
     // Three vertices per line must fit an int32 count.
     if (lines.size() > static_cast<size_t>(INT32_MAX / 3)) {
         ReportError("Can't load the mesh in %s, it has too many lines.", fileName);

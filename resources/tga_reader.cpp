@@ -45,13 +45,9 @@ uint64_t BytesLeft(FILE* file) {
 }
 } // namespace
 
-TgaResult ReadTga(FILE* file, TgaImage& image) {
-    image = TgaImage();
-    uint8_t bytes[kTgaHeaderBytes];
-    if (std::fread(bytes, 1, kTgaHeaderBytes, file) != kTgaHeaderBytes)
-        return TgaResult::shortHeader;
-    const TgaHeader header = ParseTgaHeader(bytes);
-
+namespace {
+// Size and formats from the header; false for a depth other than 8, 24 or 32.
+bool TakeHeader(const TgaHeader& header, TgaImage& image) {
     switch (header.depth) {
     case 8:
         image.internalFormat = GL_LUMINANCE;
@@ -66,26 +62,62 @@ TgaResult ReadTga(FILE* file, TgaImage& image) {
         image.format = GL_BGRA_EXT;
         break;
     default:
-        return TgaResult::unsupportedDepth;
+        return false;
     }
     image.width = header.width;
     image.height = header.height;
     image.components = header.depth / 8;
+    return true;
+}
+
+// At least one byte, so that an empty picture still has a non-null buffer to upload.
+std::unique_ptr<unsigned char[]> AllocatePixels(uint64_t size) {
+    if (size > SIZE_MAX)
+        return nullptr;
+    return std::unique_ptr<unsigned char[]>(
+        new (std::nothrow) unsigned char[size ? static_cast<size_t>(size) : 1]);
+}
+} // namespace
+
+TgaResult ReadTga(FILE* file, TgaImage& image) {
+    image = TgaImage();
+    uint8_t bytes[kTgaHeaderBytes];
+    if (std::fread(bytes, 1, kTgaHeaderBytes, file) != kTgaHeaderBytes)
+        return TgaResult::shortHeader;
+    const TgaHeader header = ParseTgaHeader(bytes);
+    if (!TakeHeader(header, image))
+        return TgaResult::unsupportedDepth;
 
     // A header that asks for more than the file still holds fails as short data without
     // trying to allocate it: the read could not fill the buffer anyway.
     const uint64_t size = TgaImageBytes(header);
     if (size > BytesLeft(file))
         return TgaResult::shortData;
-    if (size > SIZE_MAX)
-        return TgaResult::noMemory;
-    // At least one byte, so that an empty picture still has a non-null buffer to upload.
-    const size_t allocation = size ? static_cast<size_t>(size) : 1;
-    std::unique_ptr<unsigned char[]> pixels(new (std::nothrow) unsigned char[allocation]);
+    std::unique_ptr<unsigned char[]> pixels = AllocatePixels(size);
     if (!pixels)
         return TgaResult::noMemory;
     if (std::fread(pixels.get(), 1, static_cast<size_t>(size), file) != size)
         return TgaResult::shortData;
+    image.pixels = std::move(pixels);
+    return TgaResult::ok;
+}
+
+TgaResult ParseTga(const uint8_t* data, size_t size, TgaImage& image) {
+    image = TgaImage();
+    ByteReader in(data, size);
+    uint8_t bytes[kTgaHeaderBytes];
+    if (!in.readBytes(bytes, kTgaHeaderBytes))
+        return TgaResult::shortHeader;
+    const TgaHeader header = ParseTgaHeader(bytes);
+    if (!TakeHeader(header, image))
+        return TgaResult::unsupportedDepth;
+    const uint64_t pixelBytes = TgaImageBytes(header);
+    if (pixelBytes > in.remaining())
+        return TgaResult::shortData;
+    std::unique_ptr<unsigned char[]> pixels = AllocatePixels(pixelBytes);
+    if (!pixels)
+        return TgaResult::noMemory;
+    in.readBytes(pixels.get(), pixelBytes);
     image.pixels = std::move(pixels);
     return TgaResult::ok;
 }

@@ -35,3 +35,5 @@ uint64_t TgaImageBytes(const TgaHeader& header);
 // Reads header and pixels from an open file positioned at its start. The caller keeps the
 // file and closes it. On failure `image.pixels` is empty.
 TgaResult ReadTga(FILE* file, TgaImage& image);
+// The same from the whole file's bytes already in memory; the same result for the same bytes.
+TgaResult ParseTga(const uint8_t* data, size_t size, TgaImage& image);
