@@ -15,8 +15,12 @@
 //   That holds also when SDL2_image expanded it to 32 bits because its palette carries alpha.
 // - BMP of 1, 4 or 8 bits (grey ones too, BMP stores them with a palette): 8 bits, refused.
 //   24-bit BMP: 24 bits. 32-bit BMP: 32 bits, an all-zero alpha channel made opaque by SDL.
-// - Any other format SDL2_image recognises by content (GIF, TIFF, WebP...) goes by the same
-//   rules, whatever the file's name.
+// - Any other content (GIF, TIFF, WebP... which SDL2_image would also take) is refused, as
+//   is a picture larger than kMaxSide on a side or kMaxPixels in all, before anything is
+//   allocated for it: a file of a few bytes must not be able to ask for gigabytes.
+// - A PNG whose chunks run past the end of the file, or that ends before IEND, is refused
+//   before decoding: SDL2_image's PNG reader ignores short reads and libpng then reads the
+//   same stale chunk header for ever.
 #include "platform/image_decoder.h"
 
 #include "platform/files.h"
@@ -24,6 +28,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -37,6 +42,151 @@ struct PngKind {
     int bitDepth = 0;
     int colourType = 0; // 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGBA
 };
+
+// 16384 is the largest texture side Mesa's drivers take; 64 Mi pixels is 256 MiB at 4 bytes,
+// and the loader holds about three copies while uploading.
+constexpr int64_t kMaxSide = 16384;
+constexpr int64_t kMaxPixels = int64_t{64} << 20;
+
+enum class PictureKind { other, png, jpeg, bmp };
+
+// What the header says, before any decoding: the kind by content, the size in pixels, and
+// whether the file holds the whole structure the decoder will walk.
+struct Screened {
+    PictureKind kind = PictureKind::other;
+    int64_t width = -1;
+    int64_t height = -1;
+};
+
+bool ReadAt(SDL_RWops* file, int64_t at, unsigned char* to, size_t size) {
+    return SDL_RWseek(file, at, RW_SEEK_SET) == at && SDL_RWread(file, to, 1, size) == size;
+}
+
+uint32_t BigEndian32(const unsigned char* p) {
+    return uint32_t{p[0]} << 24 | uint32_t{p[1]} << 16 | uint32_t{p[2]} << 8 | p[3];
+}
+
+// Every chunk from the signature to IEND must lie inside the file. Size from IHDR.
+void ScreenPng(SDL_RWops* file, int64_t fileSize, Screened& out) {
+    int64_t at = 8;
+    bool first = true;
+    while (at + 12 <= fileSize) {
+        unsigned char head[16];
+        if (!ReadAt(file, at, head, 8))
+            return;
+        const uint32_t length = BigEndian32(head);
+        if (length > 0x7FFFFFFFu)
+            return;
+        const int64_t next = at + 12 + length;
+        if (next > fileSize)
+            return;
+        if (first) {
+            if (std::memcmp(head + 4, "IHDR", 4) != 0 || length < 8 ||
+                !ReadAt(file, at + 8, head, 8))
+                return;
+            out.width = BigEndian32(head);
+            out.height = BigEndian32(head + 4);
+            first = false;
+        } else if (std::memcmp(head + 4, "IEND", 4) == 0) {
+            out.kind = PictureKind::png;
+            return;
+        }
+        at = next;
+    }
+}
+
+// SDL2_image decodes a JPEG cut short without complaint, the missing part grey: the end marker
+// must follow the frame header. In coded data a 0xFF byte is always followed by 0x00 or a
+// restart marker, so FF D9 there is the real end.
+bool HasEndMarker(SDL_RWops* file, int64_t from, int64_t fileSize) {
+    unsigned char chunk[65536];
+    unsigned char last = 0;
+    if (SDL_RWseek(file, from, RW_SEEK_SET) != from)
+        return false;
+    for (int64_t at = from; at < fileSize;) {
+        const size_t got = SDL_RWread(file, chunk, 1, sizeof chunk);
+        if (got == 0)
+            return false;
+        for (size_t i = 0; i < got; ++i) {
+            if (last == 0xFF && chunk[i] == 0xD9)
+                return true;
+            last = chunk[i];
+        }
+        at += static_cast<int64_t>(got);
+    }
+    return false;
+}
+
+// The size from the first start-of-frame marker; markers before it are skipped by length.
+void ScreenJpeg(SDL_RWops* file, int64_t fileSize, Screened& out) {
+    int64_t at = 2;
+    unsigned char b[8];
+    while (at + 4 <= fileSize) {
+        if (!ReadAt(file, at, b, 2) || b[0] != 0xFF)
+            return;
+        const unsigned char marker = b[1];
+        if (marker == 0xFF) { // fill byte
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) { // no length
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA) // end, or scan data before any frame
+            return;
+        if (!ReadAt(file, at + 2, b, 7))
+            return;
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            out.height = b[3] << 8 | b[4];
+            out.width = b[5] << 8 | b[6];
+            if (HasEndMarker(file, at, fileSize))
+                out.kind = PictureKind::jpeg;
+            return;
+        }
+        at += 2 + (b[0] << 8 | b[1]);
+    }
+}
+
+void ScreenBmp(SDL_RWops* file, Screened& out) {
+    unsigned char h[12];
+    if (!ReadAt(file, 14, h, sizeof h))
+        return;
+    const uint32_t headerSize =
+        uint32_t{h[0]} | uint32_t{h[1]} << 8 | uint32_t{h[2]} << 16 | uint32_t{h[3]} << 24;
+    out.kind = PictureKind::bmp;
+    if (headerSize == 12) { // OS/2: 16-bit sizes
+        out.width = h[4] | h[5] << 8;
+        out.height = h[6] | h[7] << 8;
+        return;
+    }
+    int32_t width, height;
+    std::memcpy(&width, h + 4, 4); // little-endian, as the machine
+    std::memcpy(&height, h + 8, 4);
+    out.width = width;
+    out.height = std::abs(int64_t{height}); // negative: stored top row first
+}
+
+Screened Screen(SDL_RWops* file) {
+    Screened out;
+    const Sint64 start = SDL_RWtell(file);
+    const Sint64 fileSize = SDL_RWsize(file);
+    if (start == 0 && fileSize > 0) {
+        if (IMG_isPNG(file))
+            ScreenPng(file, fileSize, out);
+        else if (IMG_isJPG(file))
+            ScreenJpeg(file, fileSize, out);
+        else if (IMG_isBMP(file))
+            ScreenBmp(file, out);
+    }
+    SDL_RWseek(file, start, RW_SEEK_SET);
+    if (out.width < 0 || out.height < 0 || out.width > kMaxSide || out.height > kMaxSide ||
+        out.width * out.height > kMaxPixels)
+        out.kind = PictureKind::other;
+    return out;
+}
 
 PngKind PeekPng(SDL_RWops* file) {
     // Signature (8 bytes), IHDR length and tag (8), width and height (8), bit depth, colour type.
@@ -68,9 +218,15 @@ bool DecodedImage::decode(const char* path) {
     SDL_RWops* file = SDL_RWFromFile(native.c_str(), "rb");
     if (!file)
         return false;
-    const bool jpeg = IMG_isJPG(file) != 0;
+    const Screened screened = Screen(file);
+    if (screened.kind == PictureKind::other) {
+        SDL_RWclose(file);
+        return false;
+    }
+    const bool jpeg = screened.kind == PictureKind::jpeg;
     const PngKind png = PeekPng(file);
-    SDL_Surface* decoded = IMG_Load_RW(file, 1);
+    static const char* const types[] = {"", "PNG", "JPG", "BMP"};
+    SDL_Surface* decoded = IMG_LoadTyped_RW(file, 1, types[static_cast<int>(screened.kind)]);
     if (!decoded)
         return false;
 
