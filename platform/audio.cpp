@@ -48,7 +48,7 @@ bool Fail(uint32_t code) {
 }
 
 Stream* Find(uint32_t handle) {
-    if (handle == 0 || handle > g_streams.size()) {
+    if (handle == 0 || handle > g_streams.size() || !g_streams[handle - 1]) {
         g_error = AUDIO_ERROR_HANDLE;
         return nullptr;
     }
@@ -62,6 +62,8 @@ void Mix(void*, Uint8* bytes, int byteNum) {
     std::memset(bytes, 0, static_cast<size_t>(byteNum));
     const uint64_t now = SDL_GetPerformanceCounter();
     for (Stream* s : g_streams) {
+        if (!s)
+            continue; // freed
         s->heardBase = s->handed;
         s->takeTick = now;
         if (!s->playing)
@@ -334,6 +336,19 @@ uint32_t AudioStreamOpenFile(const char* path) {
     SDL_UnlockAudioDevice(g_device);
     g_error = AUDIO_OK;
     return handle;
+}
+
+bool AudioStreamFree(uint32_t stream) {
+    Stream* s = Find(stream);
+    if (!s)
+        return false;
+    // The slot stays, empty, so that later handles keep their numbers.
+    SDL_LockAudioDevice(g_device);
+    g_streams[stream - 1] = nullptr;
+    SDL_UnlockAudioDevice(g_device);
+    delete s;
+    g_error = AUDIO_OK;
+    return true;
 }
 
 bool AudioPlay(uint32_t stream) {

@@ -7,7 +7,7 @@
 // - A stream is decoded completely when it is opened and converted to stereo floats at the
 //   device rate, whatever the file's own rate (32, 44.1, 48 kHz, ...) and channel count.
 //   Encoder delay and padding are removed, so the length is the sound's own length.
-// - Handles are never 0 and never reused; streams live until the process ends.
+// - Handles are never 0 and never reused; streams live until the process ends unless freed.
 // - Without a device (AudioInit failed) no stream opens: there is no sound and no spectrum.
 #pragma once
 
@@ -44,6 +44,10 @@ int AudioSampleRate();
 
 // Opens an MP3 file (path as the demo spells it, `\` or `/`), decoding it whole. 0 on failure.
 uint32_t AudioStreamOpenFile(const char* path);
+// Gives back a stream's samples; its handle then fails as a bad handle and is not reused.
+// The demo never calls it (its one stream lives to the end); tools that open streams by the
+// thousand, such as the fuzzer, do.
+bool AudioStreamFree(uint32_t stream);
 // Starts the stream from its beginning, whether it was playing, ended or never started.
 bool AudioPlay(uint32_t stream);
 // 0 (silent) to 100 (as decoded). Applies to what is played, not to the spectrum.
