@@ -518,6 +518,7 @@ void ProjectEye(const double* eye, double& x, double& y) {
 // and then by the particles.
 struct Layout {
     std::vector<FieldSphere> spheres;
+    // Played once, like the demo's: its update keeps its clock and step in statics.
     ParticleSystem* particles = nullptr;
 };
 
@@ -652,6 +653,9 @@ struct Moments {
     }
 };
 
+// What the tests share, set up on first use: the timelines, the moments each run writes,
+// the random layouts, the overlays that draw the expected frames, and the runs, which start
+// at once and go on in the background.
 class Playthrough {
   public:
     static Playthrough& get() {
