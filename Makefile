@@ -20,5 +20,11 @@ run: build
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
+# Frame times per scene against the renderer's floor, loading, spectrum and memory, into
+# build/bench (report.json, frametime.png). About six minutes; not part of `make test`.
+.PHONY: bench
+bench: build
+	@$(BUILD)/bench/rerovuz-bench --out $(BUILD)/bench
+
 clean:
 	rm -rf $(BUILD) build-*
