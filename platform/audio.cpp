@@ -225,19 +225,27 @@ uint32_t DecodeFile(const char* path, std::vector<float>* pcm) {
         return AUDIO_ERROR_FORMAT;
 
     const int64_t maxSamples = static_cast<int64_t>(AUDIO_MAX_STREAM_SECONDS) * g_rate;
-    const off_t estimate = mpg123_length(d.handle);
-    if (estimate > 0 && estimate < maxSamples)
-        pcm->reserve(static_cast<size_t>(2 * (estimate + estimate / 8)));
-
     // Decoded at the file's rate since the last change of rate (concatenated files may
     // change it midway).
     std::vector<float> part;
+    // Room for the whole file up front: growing by doubling would hold up to three copies of
+    // the soundtrack at once. The length is exact where the file says it (LAME's header),
+    // else estimated from the file size; the margin covers a slightly low estimate.
+    const off_t estimate = mpg123_length(d.handle);
+    if (estimate > 0 && estimate < maxSamples)
+        part.reserve(static_cast<size_t>(2 * (estimate + estimate / 64 + 4096)));
     int64_t converted = 0; // samples already at the device rate
     auto flush = [&]() {
         if (part.empty())
             return;
-        std::vector<float> done = Resample(part, partRate, g_rate);
-        pcm->insert(pcm->end(), done.begin(), done.end());
+        if (partRate == g_rate && pcm->empty()) {
+            pcm->swap(part); // already at the device rate: taken over, not copied
+        } else if (partRate == g_rate) {
+            pcm->insert(pcm->end(), part.begin(), part.end());
+        } else {
+            std::vector<float> done = Resample(part, partRate, g_rate);
+            pcm->insert(pcm->end(), done.begin(), done.end());
+        }
         part.clear();
     };
     std::vector<unsigned char> buffer(65536);
@@ -328,7 +336,9 @@ uint32_t AudioStreamOpenFile(const char* path) {
     const uint32_t error = DecodeFile(path, &stream->pcm);
     if (error != AUDIO_OK)
         return Fail(error);
-    stream->pcm.shrink_to_fit();
+    // Only worth a second copy of the soundtrack when much of the buffer is unused.
+    if (stream->pcm.capacity() - stream->pcm.size() > stream->pcm.size() / 32)
+        stream->pcm.shrink_to_fit();
     stream->length = static_cast<int64_t>(stream->pcm.size() / 2);
     SDL_LockAudioDevice(g_device);
     g_streams.push_back(stream.release());
