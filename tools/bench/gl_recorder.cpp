@@ -85,8 +85,12 @@ template <class... A> const uint32_t* Call(void (*function)(A...), const uint32_
     return at;
 }
 
+// Where the driver's entry points are looked up: behind this library when it is preloaded,
+// or in the GL library the process already has when it is opened with dlopen (the tests).
+void* g_driver = RTLD_NEXT;
+
 void* Real(const char* name) {
-    void* function = dlsym(RTLD_NEXT, name);
+    void* function = dlsym(g_driver, name);
     if (!function) {
         std::fprintf(stderr, "gl recorder: the driver has no %s\n", name);
         std::abort();
@@ -229,8 +233,10 @@ const uint32_t* ReplayParameters(void (*function)(GLenum, GLenum, const GLfloat*
 }
 
 __attribute__((constructor)) void Initialise() {
-    // Inert in a process without GL (a shell or tool that inherited the preload).
     if (!dlsym(RTLD_NEXT, "glBegin"))
+        g_driver = dlopen("libGL.so.1", RTLD_NOW | RTLD_NOLOAD);
+    // Inert in a process without GL (a shell or tool that inherited the preload).
+    if (!g_driver || !dlsym(g_driver, "glBegin"))
         return;
 #define GLREC_RESOLVE(name, ...) real_##name = reinterpret_cast<decltype(&::name)>(Real(#name));
     GLREC_VALUE_CALLS(GLREC_RESOLVE)

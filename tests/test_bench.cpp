@@ -1,0 +1,388 @@
+// The benchmark's own pieces: percentiles and per-scene figures, the frame records the passes
+// hand over, the report and the plot, and the GL call recorder's replay against direct drawing.
+#include "tools/bench/frame_stats.h"
+#include "tools/bench/frametime_plot.h"
+#include "tools/bench/gl_recorder.h"
+
+#include "test_support.h"
+
+#include <GL/gl.h>
+#include <cstring>
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#define STB_IMAGE_STATIC
+#define STB_IMAGE_IMPLEMENTATION
+#include <stb/stb_image.h>
+
+namespace {
+
+TEST(BenchStats, NearestRankPercentilesInAnyOrder) {
+    std::vector<double> values;
+    for (int i = 100; i >= 1; --i)
+        values.push_back(i);
+    Percentiles p = Summarise(values);
+    EXPECT_DOUBLE_EQ(p.p50, 50);
+    EXPECT_DOUBLE_EQ(p.p95, 95);
+    EXPECT_DOUBLE_EQ(p.p99, 99);
+    EXPECT_DOUBLE_EQ(p.max, 100);
+    EXPECT_DOUBLE_EQ(p.mean, 50.5);
+
+    Percentiles one = Summarise({7.0});
+    EXPECT_DOUBLE_EQ(one.p50, 7);
+    EXPECT_DOUBLE_EQ(one.p99, 7);
+    Percentiles none = Summarise({});
+    EXPECT_DOUBLE_EQ(none.p99, 0);
+    EXPECT_DOUBLE_EQ(Median({3, 1, 2, 10}), 2.5);
+}
+
+FrameRecord Frame(int present, int scene, double demoMs, double floorMs) {
+    FrameRecord r;
+    r.present = present;
+    r.scene = scene;
+    r.demoNs = static_cast<int64_t>(demoMs * 1e6);
+    r.stepNs = r.demoNs;
+    r.cpuNs = r.demoNs;
+    r.floorNs = floorMs < 0 ? -1 : static_cast<int64_t>(floorMs * 1e6);
+    r.floorCpuNs = r.floorNs;
+    return r;
+}
+
+TEST(BenchStats, FramesCrossThePassesUnchanged) {
+    FrameRecord r = Frame(12, 3, 16.5, -1);
+    r.logicNs = 1234567890123;
+    r.spectrumNs = 4200;
+    r.spectrumCalls = 2;
+    r.glCalls = 320328;
+    r.streamBytes = 5 << 20;
+    r.replayChecked = 1;
+    r.unrecordedCalls = 3;
+    r.rssKiB = 204800;
+    r.peakKiB = 210000;
+    FrameRecord back;
+    ASSERT_TRUE(ParseFrame(FormatFrame(r), back));
+    EXPECT_EQ(back.present, 12);
+    EXPECT_EQ(back.scene, 3);
+    EXPECT_EQ(back.demoNs, r.demoNs);
+    EXPECT_EQ(back.floorNs, -1);
+    EXPECT_EQ(back.logicNs, 1234567890123);
+    EXPECT_EQ(back.spectrumCalls, 2);
+    EXPECT_EQ(back.glCalls, 320328);
+    EXPECT_EQ(back.streamBytes, 5 << 20);
+    EXPECT_EQ(back.replayChecked, 1);
+    EXPECT_EQ(back.replaySame, 0);
+    EXPECT_EQ(back.unrecordedCalls, 3);
+    EXPECT_EQ(back.peakKiB, 210000);
+
+    // A line cut short (a pass that died while writing) is refused, not half read.
+    const std::string line = FormatFrame(r);
+    EXPECT_FALSE(ParseFrame(line.substr(0, line.size() / 2), back));
+    EXPECT_FALSE(ParseFrame("present 1 2 3", back));
+}
+
+TEST(BenchStats, TheFasterMeasurementWinsAndUnmeasuredNever) {
+    FrameRecord into = Frame(0, 1, 20, -1);
+    FrameRecord other = Frame(0, 1, 15, 9);
+    other.demoNs = 25000000; // slower this time
+    other.rssKiB = 999;
+    KeepFastest(into, other);
+    EXPECT_EQ(into.demoNs, 20000000);
+    EXPECT_EQ(into.floorNs, 9000000); // not measured before: taken
+    EXPECT_EQ(into.rssKiB, 0);        // memory is not a time
+
+    FrameRecord unmeasured;
+    KeepFastest(into, unmeasured);
+    EXPECT_EQ(into.demoNs, 20000000);
+    EXPECT_EQ(into.floorNs, 9000000);
+}
+
+TEST(BenchStats, SceneFiguresSplitByScene) {
+    std::vector<FrameRecord> frames;
+    frames.push_back(Frame(0, -1, 500, -1)); // loading: counted in no scene
+    // Scene 1: demo 10, 10, 10, 40 ms against a floor of 8 ms.
+    for (int i = 0; i < 4; ++i)
+        frames.push_back(Frame(1 + i, 1, i == 3 ? 40 : 10, 8));
+    for (FrameRecord& r : frames) {
+        r.logicNs = 300000;
+        r.spectrumNs = 100000;
+        r.glCalls = 1000;
+    }
+    frames[1].stepNs = 1000000000; // the clocks jumped a second on this frame
+
+    std::vector<SceneFigures> scenes = FiguresByScene(frames);
+    ASSERT_EQ(scenes.size(), static_cast<size_t>(kSceneNum));
+    const SceneFigures& s = scenes[1];
+    EXPECT_EQ(s.frames, 4);
+    EXPECT_NEAR(s.seconds, 1.06, 1e-9); // the clocks' own time, not the frame times
+    EXPECT_NEAR(s.fps, 4 / 0.07, 1e-9);
+    EXPECT_DOUBLE_EQ(s.frameMs.p50, 10);
+    EXPECT_DOUBLE_EQ(s.frameMs.p99, 40);
+    EXPECT_NEAR(s.ratio, 10.0 / 8.0, 1e-9);     // medians: the slow frame does not count
+    EXPECT_NEAR(s.ratioMean, 17.5 / 8.0, 1e-9); // means: it does
+    EXPECT_NEAR(s.logicUs.mean, 200, 1e-9);     // its spectrum call taken out
+    EXPECT_NEAR(s.spectrumUsPerFrame, 100, 1e-9);
+    EXPECT_DOUBLE_EQ(s.glCallsPerFrame, 1000);
+    EXPECT_EQ(scenes[0].frames, 0);
+    EXPECT_DOUBLE_EQ(scenes[0].ratio, 0);
+}
+
+Report SmallReport(double floorMs) {
+    Report r;
+    r.machine.cpu = "CPU \"quoted\"";
+    r.machine.cores = 2;
+    r.startup.firstFrameMs = {100};
+    r.startup.loadingMs = {250, 350, 200};
+    double t = 0;
+    for (int scene = -1; scene < kSceneNum; ++scene)
+        for (int i = 0; i < 30; ++i) {
+            FrameRecord f = Frame(static_cast<int>(r.frames.size()), scene, 10 + (i % 7),
+                                  scene < 0 ? -1 : floorMs);
+            t += f.demoNs * 1e-9;
+            r.frames.push_back(f);
+        }
+    r.totalSeconds = t;
+    r.scenes = FiguresByScene(r.frames);
+    r.peakMemoryMiB = 150;
+    return r;
+}
+
+TEST(BenchReport, JsonCarriesEveryFigureAndTheTargets) {
+    TempDir dir;
+    const std::string path = dir.file("report.json");
+    ASSERT_TRUE(WriteReportJson(SmallReport(13.5), path));
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    const std::string json(bytes.begin(), bytes.end());
+    EXPECT_NE(json.find("\"cpu\": \"CPU \\\"quoted\\\"\""), std::string::npos);
+    EXPECT_NE(json.find("\"loading_ms\": 250.000"), std::string::npos); // the median
+    EXPECT_NE(json.find("\"name\": \"sphere field\""), std::string::npos);
+    EXPECT_NE(json.find("\"ratio_met\": true"), std::string::npos);
+    EXPECT_NE(json.find("\"memory_met\": false"), std::string::npos);
+    // Brackets balance: a reader gets the whole document.
+    int depth = 0;
+    for (char c : json) {
+        depth += (c == '{' || c == '[') - (c == '}' || c == ']');
+        ASSERT_GE(depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
+
+    ASSERT_TRUE(WriteReportJson(SmallReport(8), path));
+    const std::vector<uint8_t> slower = ReadFileBytes(path);
+    EXPECT_NE(std::string(slower.begin(), slower.end()).find("\"ratio_met\": false"),
+              std::string::npos);
+    EXPECT_FALSE(WriteReportJson(SmallReport(8), dir.file("missing/report.json")));
+}
+
+TEST(BenchReport, PlotShowsBothSeriesOverTheScenes) {
+    TempDir dir;
+    const std::string path = dir.file("plot.png");
+    ASSERT_TRUE(WriteFrametimePlot(SmallReport(12).frames, path, 900, 400));
+    int width = 0, height = 0, channels = 0;
+    unsigned char* pixels = stbi_load(path.c_str(), &width, &height, &channels, 3);
+    ASSERT_NE(pixels, nullptr);
+    EXPECT_EQ(width, 900);
+    EXPECT_EQ(height, 400);
+    auto count = [&](uint8_t r, uint8_t g, uint8_t b) {
+        int n = 0;
+        for (int i = 0; i < width * height; ++i)
+            n += pixels[3 * i] == r && pixels[3 * i + 1] == g && pixels[3 * i + 2] == b;
+        return n;
+    };
+    EXPECT_GT(count(31, 100, 190), 200);   // the demo's line across the whole width
+    EXPECT_GT(count(230, 120, 20), 150);   // the floor's, over the scenes only
+    EXPECT_GT(count(250, 244, 236), 1000); // the loading band
+    stbi_image_free(pixels);
+    EXPECT_FALSE(WriteFrametimePlot({}, dir.file("missing/plot.png")));
+}
+
+#ifdef REROVUZ_GLREC_PATH
+// The recorder's stand-ins, taken from the library itself: loaded with dlopen it does not
+// stand in front of this program's own GL calls, which serve as the reference.
+struct RecorderApi {
+    void* library = nullptr;
+    GlrecSetModeFn setMode;
+    GlrecCountFn callNum;
+    GlrecReplayFn replay;
+    GlrecResetFn reset;
+    GlrecStreamBytesFn streamBytes;
+    decltype(&glClearColor) clearColor;
+    decltype(&glClear) clear;
+    decltype(&glMatrixMode) matrixMode;
+    decltype(&glLoadIdentity) loadIdentity;
+    decltype(&glOrtho) ortho;
+    decltype(&glTranslated) translated;
+    decltype(&glMultMatrixf) multMatrixf;
+    decltype(&glRotatef) rotatef;
+    decltype(&glPushMatrix) pushMatrix;
+    decltype(&glPopMatrix) popMatrix;
+    decltype(&glEnable) enable;
+    decltype(&glDisable) disable;
+    decltype(&glBegin) begin;
+    decltype(&glEnd) end;
+    decltype(&glColor4f) color4f;
+    decltype(&glColor3f) color3f;
+    decltype(&glNormal3fv) normal3fv;
+    decltype(&glVertex2f) vertex2f;
+    decltype(&glVertex3f) vertex3f;
+    decltype(&glVertex3fv) vertex3fv;
+    decltype(&glLightfv) lightfv;
+    decltype(&glLightModelfv) lightModelfv;
+    decltype(&glEnableClientState) enableClientState;
+    decltype(&glDisableClientState) disableClientState;
+    decltype(&glVertexPointer) vertexPointer;
+    decltype(&glDrawElements) drawElements;
+
+    template <class F> void find(F& function, const char* name) {
+        function = reinterpret_cast<F>(dlsym(library, name));
+        ASSERT_NE(function, nullptr) << name;
+    }
+
+    void load() {
+        library = dlopen(REROVUZ_GLREC_PATH, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(library, nullptr) << dlerror();
+        find(setMode, GLREC_SET_MODE);
+        find(callNum, GLREC_CALL_NUM);
+        find(replay, GLREC_REPLAY);
+        find(reset, GLREC_RESET);
+        find(streamBytes, GLREC_STREAM_BYTES);
+        find(clearColor, "glClearColor");
+        find(clear, "glClear");
+        find(matrixMode, "glMatrixMode");
+        find(loadIdentity, "glLoadIdentity");
+        find(ortho, "glOrtho");
+        find(translated, "glTranslated");
+        find(multMatrixf, "glMultMatrixf");
+        find(rotatef, "glRotatef");
+        find(pushMatrix, "glPushMatrix");
+        find(popMatrix, "glPopMatrix");
+        find(enable, "glEnable");
+        find(disable, "glDisable");
+        find(begin, "glBegin");
+        find(end, "glEnd");
+        find(color4f, "glColor4f");
+        find(color3f, "glColor3f");
+        find(normal3fv, "glNormal3fv");
+        find(vertex2f, "glVertex2f");
+        find(vertex3f, "glVertex3f");
+        find(vertex3fv, "glVertex3fv");
+        find(lightfv, "glLightfv");
+        find(lightModelfv, "glLightModelfv");
+        find(enableClientState, "glEnableClientState");
+        find(disableClientState, "glDisableClientState");
+        find(vertexPointer, "glVertexPointer");
+        find(drawElements, "glDrawElements");
+    }
+};
+
+// Doubles, float arrays, parameter arrays of three lengths, client-array pointers and matrix
+// pushes all change the picture if a stand-in records them wrongly.
+void DrawScene(const RecorderApi& gl) {
+    static const float kVertices[] = {0.3f, -0.9f, 0.9f, -0.9f, 0.6f, -0.3f};
+    static const unsigned kIndices[] = {2, 0, 1};
+    const float skew[16] = {0.8f, 0.1f, 0, 0, -0.1f, 0.7f, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    const float diffuse[4] = {0.2f, 0.4f, 1.0f, 1.0f};
+    const float direction[4] = {0.3f, 0.2f, 1.0f, 0.0f};
+    const float ambient[4] = {0.3f, 0.0f, 0.1f, 1.0f};
+    const float normal[3] = {0.0f, 0.6f, 0.8f};
+    const float corner[3] = {-0.2f, 0.6f, 0.0f};
+
+    gl.clearColor(0.1f, 0.2f, 0.3f, 1.0f);
+    gl.clear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    gl.disable(GL_DEPTH_TEST);
+    gl.disable(GL_CULL_FACE);
+    gl.disable(GL_TEXTURE_2D);
+    gl.disable(GL_BLEND);
+    gl.matrixMode(GL_PROJECTION);
+    gl.pushMatrix();
+    gl.loadIdentity();
+    gl.ortho(-1.25, 1.25, -1.0, 1.0, -1.0, 1.0);
+    gl.matrixMode(GL_MODELVIEW);
+    gl.pushMatrix();
+    gl.loadIdentity();
+    gl.translated(0.125, -0.0625, 0.0);
+    gl.multMatrixf(skew);
+
+    gl.begin(GL_TRIANGLES);
+    gl.color4f(1.0f, 0.5f, 0.0f, 1.0f);
+    gl.vertex3f(-0.9f, -0.8f, 0.0f);
+    gl.color3f(0.0f, 1.0f, 0.25f);
+    gl.vertex2f(-0.1f, -0.7f);
+    gl.vertex3fv(corner);
+    gl.end();
+
+    gl.enable(GL_LIGHTING);
+    gl.enable(GL_LIGHT0);
+    gl.enable(GL_COLOR_MATERIAL);
+    gl.lightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    gl.lightfv(GL_LIGHT0, GL_POSITION, direction);
+    gl.lightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+    gl.pushMatrix();
+    gl.rotatef(25.0f, 0.0f, 0.0f, 1.0f);
+    gl.begin(GL_TRIANGLES);
+    gl.color3f(1.0f, 1.0f, 1.0f);
+    gl.normal3fv(normal);
+    gl.vertex2f(0.1f, 0.1f);
+    gl.vertex2f(0.9f, 0.2f);
+    gl.vertex2f(0.4f, 0.9f);
+    gl.end();
+    gl.popMatrix();
+    gl.disable(GL_LIGHTING);
+
+    gl.color3f(0.9f, 0.9f, 0.1f);
+    gl.enableClientState(GL_VERTEX_ARRAY);
+    gl.vertexPointer(2, GL_FLOAT, 0, kVertices);
+    gl.drawElements(GL_TRIANGLES, 3, GL_UNSIGNED_INT, kIndices);
+    gl.disableClientState(GL_VERTEX_ARRAY);
+
+    gl.popMatrix();
+    gl.matrixMode(GL_PROJECTION);
+    gl.popMatrix();
+    gl.matrixMode(GL_MODELVIEW);
+}
+
+TEST(BenchRecorder, ReplayDrawsWhatTheCallsDrew) {
+    TestWindow();
+    RecorderApi gl;
+    ASSERT_NO_FATAL_FAILURE(gl.load());
+
+    gl.setMode(GLREC_PASS);
+    DrawScene(gl);
+    const std::vector<uint8_t> direct = ReadFrame();
+    const Rgba background = ReadPixel(0, 0);
+    int drawn = 0;
+    for (size_t i = 0; i < direct.size(); i += 4)
+        drawn += direct[i] != background.r || direct[i + 2] != background.b;
+    EXPECT_GT(drawn, 10000) << "the scene must cover part of the window";
+
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const std::vector<uint8_t> black = ReadFrame();
+    gl.reset();
+    gl.setMode(GLREC_RECORD);
+    DrawScene(gl);
+    gl.setMode(GLREC_PASS);
+    EXPECT_EQ(ReadFrame(), black) << "recording alone must draw nothing";
+    EXPECT_EQ(gl.callNum(), 48u);
+    EXPECT_GT(gl.streamBytes(), 0u);
+
+    gl.replay();
+    const std::vector<uint8_t> replayed = ReadFrame();
+    EXPECT_EQ(replayed, direct);
+    if (replayed != direct) {
+        WritePng("bench_direct.png", direct, 800, 600);
+        WritePng("bench_replayed.png", replayed, 800, 600);
+    }
+
+    // Discarding counts the calls and neither draws nor keeps them.
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    gl.reset();
+    gl.setMode(GLREC_DISCARD);
+    DrawScene(gl);
+    gl.setMode(GLREC_PASS);
+    EXPECT_EQ(gl.callNum(), 48u);
+    EXPECT_EQ(gl.streamBytes(), 0u);
+    EXPECT_EQ(ReadFrame(), black);
+}
+#endif
+
+} // namespace
