@@ -8,11 +8,14 @@
 #include <cstring>
 
 void ReportError(const char* format, ...) {
-    char text[1024];
-    va_list args;
-    va_start(args, format);
-    int length = std::vsnprintf(text, sizeof text, format ? format : "", args);
-    va_end(args);
+    char text[1024] = "";
+    int length = 0;
+    if (format) {
+        va_list args;
+        va_start(args, format);
+        length = std::vsnprintf(text, sizeof text, format, args);
+        va_end(args);
+    }
     if (length < 0)
         text[0] = '\0';
     // fwrite, not printf: percent signs in the formatted text go out unchanged.

@@ -45,6 +45,9 @@ struct Capture {
     int64_t frame = 0;   // frames shown so far
     int drawnScene = -1; // scene of the frame waiting to be shown; -1 loading
     int64_t sceneStart[5] = {-1, -1, -1, -1, -1};
+    // kB from /proc/self/status as each scene ended: peak (VmHWM) and resident (VmRSS).
+    long sceneEndPeak[5] = {-1, -1, -1, -1, -1};
+    long sceneEndResident[5] = {-1, -1, -1, -1, -1};
     std::vector<int64_t> atFrames; // with --at: the frames to write, in time order
     size_t nextAt = 0;
     int64_t expectedFrames = 0;
@@ -53,7 +56,8 @@ struct Capture {
 Capture g_capture;
 
 bool ParseOptions(int argc, char** argv, Options& options) {
-    for (int i = 1; i < argc; ++i) {
+    // Every option takes a value: two words at a time.
+    for (int i = 1; i < argc; i += 2) {
         std::string arg = argv[i];
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
         if ((arg == "--out" || arg == "--fps" || arg == "--at" || arg == "--assets" ||
@@ -102,7 +106,6 @@ bool ParseOptions(int argc, char** argv, Options& options) {
                          "  --spectrum V  every spectrum band reads V (for tests; no sound)\n");
             return false;
         }
-        ++i;
     }
     return true;
 }
@@ -119,9 +122,29 @@ void Progress(int64_t frame, int64_t total) {
     std::fflush(stderr);
 }
 
+// Peak and current resident memory of this process in kB; -1 where /proc cannot tell.
+void ReadMemory(long& peak, long& resident) {
+    peak = resident = -1;
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return;
+    char line[256];
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, "VmHWM:", 6) == 0)
+            peak = std::atol(line + 6);
+        else if (std::strncmp(line, "VmRSS:", 6) == 0)
+            resident = std::atol(line + 6);
+    }
+    std::fclose(status);
+}
+
 // Runs with the finished frame in the back buffer, before it is swapped in.
 void OnPresent(void*) {
     Capture& c = g_capture;
+    // Offscreen, nothing paces the frames: without waiting for each one, llvmpipe queues
+    // them faster than its threads draw them and holds hundreds of MB of vertex data
+    // (immediate-mode spheres) for good.
+    glFinish();
     if (c.drawnScene >= 0 && c.drawnScene < 5 && c.sceneStart[c.drawnScene] < 0)
         c.sceneStart[c.drawnScene] = c.frame;
 
@@ -207,9 +230,14 @@ int main(int argc, char** argv) {
             break; // every moment asked for is written
         if (c.options.seconds > 0 && c.frame >= c.options.seconds * c.options.fps)
             break;
+        // A scene's end is measured before the next one draws its first frame.
+        if (c.drawnScene >= 0 && c.drawnScene < 5 && g_sceneIndex != c.drawnScene)
+            ReadMemory(c.sceneEndPeak[c.drawnScene], c.sceneEndResident[c.drawnScene]);
         c.drawnScene = g_sceneIndex;
         g_demo->frame();
     }
+    long runPeak, runResident;
+    ReadMemory(runPeak, runResident);
     std::fprintf(stderr, "\n");
 
     bool written = c.output->finish(c.frame, playSeconds);
@@ -221,5 +249,11 @@ int main(int argc, char** argv) {
                         static_cast<long long>(c.sceneStart[i]),
                         static_cast<double>(c.sceneStart[i]) / c.options.fps);
     std::printf("%lld frames at %d fps\n", static_cast<long long>(c.frame), c.options.fps);
+    for (int i = 0; i < 5; ++i)
+        if (c.sceneEndPeak[i] >= 0)
+            std::printf("memory at the end of scene %d (%s): peak %ld kB, resident %ld kB\n", i,
+                        names[i], c.sceneEndPeak[i], c.sceneEndResident[i]);
+    std::printf("memory at the end of the run: peak %ld kB, resident %ld kB\n", runPeak,
+                runResident);
     return written ? 0 : 1;
 }
