@@ -50,6 +50,11 @@ ParticleSystem* BuildIn(const std::string& folder) {
     EXPECT_TRUE(PlatformChangeFolder(folder.c_str()));
     ParticleSystem* system = new ParticleSystem;
     std::filesystem::current_path(previous);
+    // Kept reachable to the end, as the demo keeps its own (nothing here frees itself); each
+    // build also replaces the shared texture.
+    static std::vector<const void*>& kept = *new std::vector<const void*>;
+    kept.push_back(system);
+    kept.push_back(g_particleTexture);
     return system;
 }
 
