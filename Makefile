@@ -2,6 +2,13 @@
 BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer) with clang,
+# which also builds the fuzz targets. `make fuzz FUZZ_SECONDS=N` runs each of them N seconds.
+ASAN_BUILD := build-asan
+ASAN_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+              -DCMAKE_CXX_COMPILER=clang++ -DREROVUZ_FUZZ=ON
+FUZZ_SECONDS ?= 600
+FUZZ_TARGETS := fuzz_tga fuzz_mesh_binary fuzz_mesh_text fuzz_picture fuzz_music
 
 .PHONY: all setup build run test clean
 
@@ -19,6 +26,20 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory sanitize
+
+.PHONY: sanitize fuzz
+
+# The whole suite again under the sanitizers, the fuzz targets for a few seconds each among it.
+sanitize: setup
+	@cmake -S . -B $(ASAN_BUILD) $(ASAN_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+
+fuzz: setup
+	@cmake -S . -B $(ASAN_BUILD) $(ASAN_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@tests/fuzz/run_fuzz.sh $(ASAN_BUILD)/tests/fuzz $(FUZZ_SECONDS)
 
 # Frame times per scene against the renderer's floor, loading, spectrum and memory, into
 # build/bench (report.json, frametime.png). About six minutes; not part of `make test`.
