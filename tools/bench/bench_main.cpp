@@ -25,14 +25,16 @@ extern char** environ;
 namespace {
 
 const char* const kUsage =
-    "usage: rerovuz-bench [--out DIR] [--assets DIR] [--rounds N] [--startup-runs N]\n"
+    "usage: rerovuz-bench [--out DIR] [--assets DIR] [--rounds N] [--startup-runs N] [--reuse]\n"
     "  --out DIR         where report.json, frametime.png and frames.tsv go\n"
     "                    (default: the folder holding rerovuz-bench)\n"
     "  --assets DIR      the demo's folder (default: ../demo beside rerovuz-bench)\n"
-    "  --rounds N        runs of the demo and of the floor pass; each frame counts at\n"
-    "                    its fastest, which steadies the figures on a busy machine\n"
+    "  --rounds N        runs of the demo and of the floor pass; each scene counts from\n"
+    "                    its least disturbed round, which steadies the figures on a\n"
+    "                    busy machine\n"
     "                    (default 2)\n"
-    "  --startup-runs N  fresh processes timing start-up and loads (default 3)\n";
+    "  --startup-runs N  fresh processes timing start-up and loads (default 3)\n"
+    "  --reuse           report again from the pass files in DIR/passes, running nothing\n";
 
 std::string Folder(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -86,7 +88,8 @@ struct Parent {
     std::string assets;
     std::string out;
     int startupRuns = 3;
-    int rounds = 2; // demo and floor passes; each frame counts at its fastest
+    int rounds = 2; // demo and floor passes; each scene counts from its calmest round
+    bool reuse = false; // report from the pass files of an earlier run, running nothing
 };
 
 // Runs one pass in a fresh process; the recorder is preloaded where the pass needs it.
@@ -175,7 +178,8 @@ bool WriteFramesTable(const std::vector<FrameRecord>& frames, const std::string&
     FILE* out = std::fopen(path.c_str(), "w");
     if (!out)
         return false;
-    std::fprintf(out, "present\tscene\tdemo_ns\tcpu_ns\tfloor_ns\tfloor_cpu_ns\tlogic_ns\t"
+    std::fprintf(out, "present\tscene\tdemo_ns\tcpu_ns\tfloor_ns\tfloor_cpu_ns\twalk_ns\tside_demo_"
+                      "ns\tside_cpu_ns\tlogic_ns\t"
                       "spectrum_ns\tspectrum_calls\tgl_calls\tstream_bytes\treplay_checked\t"
                       "replay_same\tunrecorded_calls\trss_kib\tpeak_kib\n");
     for (const FrameRecord& r : frames) {
@@ -191,11 +195,11 @@ bool WriteFramesTable(const std::vector<FrameRecord>& frames, const std::string&
 // Runs a pass and reads what it wrote.
 bool RunAndRead(const Parent& p, Pass pass, const std::string& file, PassResult& result,
                 const std::string& ticks = "") {
-    return Spawn(p, pass, file, ticks) && ReadResult(file, result);
+    return (p.reuse || Spawn(p, pass, file, ticks)) && ReadResult(file, result);
 }
 
-// Joins a pass's frames into the report's, frame by frame, keeping the faster time where both
-// hold one; the passes drew the same frames, so the present numbers and scenes agree.
+// Joins a pass's frames into the report's; the passes drew the same frames, so the present
+// numbers and scenes agree. Of several rounds, each scene keeps its least disturbed one.
 bool Join(std::vector<FrameRecord>& frames, const PassResult& pass, Pass kind) {
     if (pass.frames.size() != frames.size()) {
         std::fprintf(stderr, "rerovuz-bench: the %s pass presented %zu frames, the demo %zu\n",
@@ -210,21 +214,23 @@ bool Join(std::vector<FrameRecord>& frames, const PassResult& pass, Pass kind) {
                          PassName(kind), i);
             return false;
         }
-        KeepFastest(r, o);
         if (kind == Pass::Demo) {
             r.rssKiB = std::max(r.rssKiB, o.rssKiB);
             r.peakKiB = std::max(r.peakKiB, o.peakKiB);
         } else if (kind == Pass::Logic) {
+            r.logicNs = o.logicNs;
             r.spectrumNs = o.spectrumNs;
             r.spectrumCalls = o.spectrumCalls;
-        } else if (kind == Pass::Floor) {
             r.glCalls = o.glCalls;
+        } else if (kind == Pass::Floor) {
             r.streamBytes = o.streamBytes;
             r.replayChecked += o.replayChecked;
             r.replaySame += o.replaySame;
             r.unrecordedCalls += o.unrecordedCalls;
         }
     }
+    if (kind != Pass::Logic)
+        TakeCalmerRound(frames, pass.frames, kind == Pass::Floor);
     return true;
 }
 
@@ -275,13 +281,15 @@ int RunParent(Parent& p) {
                  p.startupRuns);
     for (int run = 1; run < p.startupRuns; ++run) {
         PassResult startup;
-        if (!RunAndRead(p, Pass::Startup, work + "/startup.txt", startup))
+        const std::string file = work + "/startup" + std::to_string(run) + ".txt";
+        if (!RunAndRead(p, Pass::Startup, file, startup))
             return 1;
         AddStartup(report, startup);
     }
     for (int run = 0; run < p.startupRuns; ++run) {
         PassResult loads;
-        if (!RunAndRead(p, Pass::Loads, work + "/loads.txt", loads))
+        const std::string file = work + "/loads" + std::to_string(run) + ".txt";
+        if (!RunAndRead(p, Pass::Loads, file, loads))
             return 1;
         report.startup.musicMs.push_back(loads.number("music_ns") * 1e-6);
         report.startup.modelsMs.push_back(loads.number("models_ns") * 1e-6);
@@ -381,6 +389,10 @@ int main(int argc, char** argv) {
     p.out = here;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--reuse") {
+            p.reuse = true;
+            continue;
+        }
         if (i + 1 >= argc ||
             (arg != "--out" && arg != "--assets" && arg != "--rounds" && arg != "--startup-runs")) {
             std::fprintf(stderr, "%s", kUsage);

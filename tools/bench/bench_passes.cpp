@@ -36,8 +36,15 @@ const int kWidth = 800;
 const int kHeight = 600;
 // The virtual counter ticks in nanoseconds, as SDL's real counter does on Linux.
 const int64_t kTicksPerSecond = 1000000000;
-// The floor pass reads back every this many frames, and each scene's first.
-const int kCheckEvery = 10;
+// The floor pass works in groups of frames: the first is recorded and its floor measured, the
+// second lets the renderer's queue fill again and the rest run as the demo runs, timed, so that
+// demo and floor are measured side by side under the same load on the machine.
+const int kGroupFrames = 4;
+// Every this many floor frames (and each scene's first) the replay is read back and compared
+// with the demo's own frame.
+const int kCheckEvery = 3;
+
+enum class Role { Floor, Settle, Demo };
 
 int64_t ThreadCpuNs() {
     timespec t;
@@ -56,6 +63,7 @@ struct Recorder {
     GlrecCountFn callNum = nullptr;
     GlrecCountFn unrecordedNum = nullptr;
     GlrecReplayFn replay = nullptr;
+    GlrecReplayFn replayIdle = nullptr;
     GlrecResetFn reset = nullptr;
     GlrecStreamBytesFn streamBytes = nullptr;
 
@@ -65,9 +73,10 @@ struct Recorder {
         callNum = reinterpret_cast<GlrecCountFn>(dlsym(RTLD_DEFAULT, GLREC_CALL_NUM));
         unrecordedNum = reinterpret_cast<GlrecCountFn>(dlsym(RTLD_DEFAULT, GLREC_UNRECORDED_NUM));
         replay = reinterpret_cast<GlrecReplayFn>(dlsym(RTLD_DEFAULT, GLREC_REPLAY));
+        replayIdle = reinterpret_cast<GlrecReplayFn>(dlsym(RTLD_DEFAULT, GLREC_REPLAY_IDLE));
         reset = reinterpret_cast<GlrecResetFn>(dlsym(RTLD_DEFAULT, GLREC_RESET));
         streamBytes = reinterpret_cast<GlrecStreamBytesFn>(dlsym(RTLD_DEFAULT, GLREC_STREAM_BYTES));
-        return setMode && callNum && unrecordedNum && replay && reset && streamBytes;
+        return setMode && callNum && unrecordedNum && replay && replayIdle && reset && streamBytes;
     }
 };
 
@@ -80,6 +89,7 @@ struct Child {
     int drawnScene = -1; // scene of the frame waiting to be presented
     bool ownPresent = false;
     bool checkFrame = false;
+    Role role = Role::Settle;
     int64_t lastHookEndNs = 0;
     int64_t lastHookEndCpuNs = 0;
     int64_t lastHookEndThreadCpuNs = 0;
@@ -142,6 +152,9 @@ void MeasureFloor(FrameRecord& record) {
     record.floorNs = MonotonicNs() - start;
     glFinish();
     record.floorCpuNs = (CpuNs() - startCpu) / 2;
+    const int64_t walkStart = MonotonicNs();
+    rec.replayIdle();
+    record.walkNs = MonotonicNs() - walkStart;
     if (c.checkFrame) {
         rec.replay();
         ReadBack(c.replayPixels);
@@ -204,8 +217,12 @@ void OnPresent(void*) {
         ReadMemory(record);
     } else {
         step = TickAt(present);
-        if (pass == Pass::Floor && record.scene >= 0)
+        if (pass == Pass::Floor && record.scene >= 0 && c.role == Role::Floor) {
             MeasureFloor(record);
+        } else if (pass == Pass::Floor && record.scene >= 0 && c.role == Role::Demo) {
+            record.sideDemoNs = now - c.lastHookEndNs;
+            record.sideCpuNs = CpuNs() - c.lastHookEndCpuNs;
+        }
     }
     PlatformAdvanceVirtualCounter(step);
 
@@ -398,10 +415,15 @@ int RunPass(const PassOptions& options) {
         } else if (options.pass == Pass::Floor) {
             sceneFrame = g_sceneIndex == lastScene ? sceneFrame + 1 : 0;
             lastScene = g_sceneIndex;
-            c.checkFrame = sceneFrame % kCheckEvery == 0;
+            const int position = sceneFrame % kGroupFrames;
+            c.role = position == 0 ? Role::Floor : position == 1 ? Role::Settle : Role::Demo;
+            c.checkFrame = c.role == Role::Floor && (sceneFrame / kGroupFrames) % kCheckEvery == 0;
             c.recorder.reset();
             // Recorded until the hook, so the present's flush is part of the frame.
-            c.recorder.setMode(c.checkFrame ? GLREC_RECORD_EXECUTE : GLREC_RECORD);
+            if (c.role == Role::Floor)
+                c.recorder.setMode(c.checkFrame ? GLREC_RECORD_EXECUTE : GLREC_RECORD);
+            else
+                c.recorder.setMode(GLREC_PASS);
             g_demo->frame();
         } else {
             g_demo->frame();

@@ -17,8 +17,13 @@ struct FrameRecord {
     int64_t cpuNs = -1;      // process CPU time over the same span, every thread
     int64_t floorNs = -1;    // the recorded calls replayed and presented; -1 not measured
     int64_t floorCpuNs = -1; // process CPU time of one replay, rasterising included
-    int64_t logicNs = -1;    // Demo::frame against a driver that does nothing
-    int64_t spectrumNs = 0;  // inside Music::updateSpectrum, in that same frame
+    int64_t walkNs = -1;     // the replay's own walk through the calls, with no driver
+    // The demo's own frame time and CPU time where the floor pass let it run between floor
+    // frames: measured side by side with the floor, under the same load.
+    int64_t sideDemoNs = -1;
+    int64_t sideCpuNs = -1;
+    int64_t logicNs = -1;   // Demo::frame against a driver that does nothing
+    int64_t spectrumNs = 0; // inside Music::updateSpectrum, in that same frame
     int spectrumCalls = 0;
     int64_t glCalls = 0;     // calls reaching the driver, GLU's own included
     int64_t streamBytes = 0; // size of the recorded frame
@@ -33,9 +38,13 @@ struct FrameRecord {
 std::string FormatFrame(const FrameRecord& record);
 bool ParseFrame(const std::string& line, FrameRecord& record);
 
-// Takes the lower of each time the two records of the same frame hold (a time not measured,
-// -1, never wins), so that a frame slowed by other work on the machine counts at its best.
-void KeepFastest(FrameRecord& into, const FrameRecord& other);
+// Another round of a demo pass (`floorPass` false) or of a floor pass over the same frames:
+// scene by scene (loading counting as one), takes that round's times where they add up to
+// less, so that each scene counts from its least disturbed round. Whole rounds, not frame by
+// frame: the renderer's queue makes single frame times alternate short and long, and the
+// shorter of two would flatter every frame. Times not measured (-1) never win.
+void TakeCalmerRound(std::vector<FrameRecord>& into, const std::vector<FrameRecord>& other,
+                     bool floorPass);
 
 struct Percentiles {
     double mean = 0, p50 = 0, p95 = 0, p99 = 0, max = 0;
@@ -51,11 +60,15 @@ struct SceneFigures {
     double fps = 0;      // frames over the sum of their frame times
     Percentiles frameMs; // demo
     Percentiles floorMs; // replayed calls
-    double ratio = 0;    // median demo frame time over median floor frame time
+    // Demo over floor, both from the floor pass, where they run side by side: medians of frame
+    // times, means of frame times, means of process CPU time.
+    double ratio = 0;
     double ratioMean = 0;
-    double ratioCpu = 0; // mean process CPU time a frame, demo over floor
+    double ratioCpu = 0;
+    Percentiles sideMs; // the demo's frames in that pass
     Percentiles cpuMs;
     Percentiles floorCpuMs;
+    double walkMs = 0;     // mean of the replay's own share of the floor
     double peakRssMiB = 0; // the most resident memory seen at a present of this scene
     Percentiles logicUs;   // the scene's own work, its spectrum calls excluded
     double spectrumUsPerFrame = 0;
@@ -64,17 +77,7 @@ struct SceneFigures {
     int replayChecked = 0;
     int replaySame = 0;
     int64_t unrecordedCalls = 0;
-    long rssKiB = 0;  // resident memory when the frame was presented
-    long peakKiB = 0; // peak resident memory so far (VmHWM)
 };
-
-// One line per frame, "frame" and the fields in order, as the passes hand them over.
-std::string FormatFrame(const FrameRecord& record);
-bool ParseFrame(const std::string& line, FrameRecord& record);
-
-// Takes the lower of each time the two records of the same frame hold (a time not measured,
-// -1, never wins), so that a frame slowed by other work on the machine counts at its best.
-void KeepFastest(FrameRecord& into, const FrameRecord& other);
 
 // Per-scene figures from the frames whose scene is 0 to 4.
 std::vector<SceneFigures> FiguresByScene(const std::vector<FrameRecord>& frames);

@@ -166,13 +166,15 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
 
     // Floor first, so the demo's line stays visible where they meet.
     for (int series = 0; series < 2; ++series) {
-        int lastX = -1, lastY = -1;
+        int lastX = -1, lastY = -1, lastScene = -2;
         for (size_t k = 0; k < frames.size(); ++k) {
+            // The floor is measured on some frames only: its samples are joined within a scene.
             const int64_t ns = series == 0 ? frames[k].floorNs : frames[k].demoNs;
-            if (ns < 0) {
-                lastX = -1;
+            if (ns < 0)
                 continue;
-            }
+            if (frames[k].scene != lastScene)
+                lastX = -1;
+            lastScene = frames[k].scene;
             const int x = X(ends[k]), y = Y(ns * 1e-6);
             const Rgb c = series == 0 ? kFloor : kDemo;
             if (lastX >= 0)
@@ -185,11 +187,14 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
     }
 
     canvas.text(left, 12, "frame time (ms) over the demo's own time (s)", kInk);
-    const int legendX = right - 420;
+    const char* floorText = "floor (the same calls replayed)";
+    const int demoWidth = canvas.textWidth("demo");
+    const int legendX = right - (30 + demoWidth + 20 + 30 + canvas.textWidth(floorText));
     canvas.fill(legendX, 16, legendX + 24, 20, kDemo);
     canvas.text(legendX + 30, 12, "demo", kInk);
-    canvas.fill(legendX + 110, 16, legendX + 134, 20, kFloor);
-    canvas.text(legendX + 140, 12, "floor (the same calls replayed)", kInk);
+    const int floorX = legendX + 30 + demoWidth + 20;
+    canvas.fill(floorX, 16, floorX + 24, 20, kFloor);
+    canvas.text(floorX + 30, 12, floorText, kInk);
     canvas.text(left, height - 22, "seconds", kInk);
 
     stbi_write_png_compression_level = 6;

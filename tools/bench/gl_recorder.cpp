@@ -198,6 +198,25 @@ GLREC_REAL(glReadPixels)
 GLREC_REAL(glFinish)
 #undef GLREC_REAL
 
+// What a replay calls: the driver, or functions that do nothing, to time the replay alone.
+struct Targets {
+#define GLREC_TARGET(name, ...) decltype(&::name) name;
+    GLREC_VALUE_CALLS(GLREC_TARGET)
+    GLREC_VECTOR_CALLS(GLREC_TARGET)
+    GLREC_TARGET(glLightfv)
+    GLREC_TARGET(glLightModelfv)
+    GLREC_TARGET(glMaterialfv)
+#undef GLREC_TARGET
+};
+Targets g_driverTargets;
+Targets g_idleTargets;
+const Targets* g_targets = &g_driverTargets;
+
+template <class F> struct Idle;
+template <class... A> struct Idle<void (*)(A...)> {
+    static void call(A...) {}
+};
+
 // Values a parameter-array call passes for `pname` (colours and positions 4, a direction 3).
 int ParameterNum(GLenum pname) {
     switch (pname) {
@@ -252,8 +271,18 @@ __attribute__((constructor)) void Initialise() {
     GLREC_RESOLVE(glFinish)
 #undef GLREC_RESOLVE
 
+#define GLREC_FILL_TARGETS(name, ...)                                                              \
+    g_driverTargets.name = real_##name;                                                            \
+    g_idleTargets.name = &Idle<decltype(&::name)>::call;
+    GLREC_VALUE_CALLS(GLREC_FILL_TARGETS)
+    GLREC_VECTOR_CALLS(GLREC_FILL_TARGETS)
+    GLREC_FILL_TARGETS(glLightfv)
+    GLREC_FILL_TARGETS(glLightModelfv)
+    GLREC_FILL_TARGETS(glMaterialfv)
+#undef GLREC_FILL_TARGETS
+
 #define GLREC_VALUE_HANDLER(name, ...)                                                             \
-    g_handlers[OP_##name] = [](const uint32_t* at) { return Call(real_##name, at); };
+    g_handlers[OP_##name] = [](const uint32_t* at) { return Call(g_targets->name, at); };
     GLREC_VALUE_CALLS(GLREC_VALUE_HANDLER)
 #undef GLREC_VALUE_HANDLER
 #define GLREC_VECTOR_HANDLER(name, type, length)                                                   \
@@ -262,16 +291,16 @@ __attribute__((constructor)) void Initialise() {
         type values[length];                                                                       \
         for (int i = 0; i < length; ++i)                                                           \
             values[i] = Take<type>(at);                                                            \
-        real_##name(values);                                                                       \
+        g_targets->name(values);                                                                   \
         return at;                                                                                 \
     };
     GLREC_VECTOR_CALLS(GLREC_VECTOR_HANDLER)
 #undef GLREC_VECTOR_HANDLER
     g_handlers[OP_glLightfv] = [](const uint32_t* at) {
-        return ReplayParameters(real_glLightfv, at);
+        return ReplayParameters(g_targets->glLightfv, at);
     };
     g_handlers[OP_glMaterialfv] = [](const uint32_t* at) {
-        return ReplayParameters(real_glMaterialfv, at);
+        return ReplayParameters(g_targets->glMaterialfv, at);
     };
     g_handlers[OP_glLightModelfv] = [](const uint32_t* at) {
         const GLenum pname = Take<GLenum>(at);
@@ -279,7 +308,7 @@ __attribute__((constructor)) void Initialise() {
         GLfloat values[4] = {};
         for (uint32_t i = 0; i < count && i < 4; ++i)
             values[i] = Take<GLfloat>(at);
-        real_glLightModelfv(pname, values);
+        g_targets->glLightModelfv(pname, values);
         return at;
     };
 }
@@ -437,11 +466,23 @@ extern "C" __attribute__((visibility("default"))) void GlrecReset() {
     g_unrecordedNum = 0;
 }
 
-extern "C" __attribute__((visibility("default"))) void GlrecReplay() {
+namespace {
+void Replay(const Targets& targets) {
+    g_targets = &targets;
     const uint32_t* at = g_words;
     const uint32_t* end = g_words + g_length;
     while (at < end) {
         const uint32_t op = *at++;
         at = g_handlers[op](at);
     }
+    g_targets = &g_driverTargets;
+}
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) void GlrecReplay() {
+    Replay(g_driverTargets);
+}
+
+extern "C" __attribute__((visibility("default"))) void GlrecReplayIdle() {
+    Replay(g_idleTargets);
 }

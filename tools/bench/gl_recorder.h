@@ -22,6 +22,8 @@ typedef void (*GlrecSetModeFn)(int mode);
 // Calls made through the recorder since the last reset, in every mode but GLREC_PASS.
 typedef uint64_t (*GlrecCountFn)();
 // Sends the recorded stream to the driver, in order, with the recorded arguments.
+// GlrecReplayIdle walks the stream the same way but calls functions that do nothing: the
+// replay's own cost, which the floor includes.
 typedef void (*GlrecReplayFn)();
 // Empties the stream (keeping its memory) and zeroes the counts.
 typedef void (*GlrecResetFn)();
@@ -33,5 +35,6 @@ typedef size_t (*GlrecStreamBytesFn)();
 #define GLREC_CALL_NUM "GlrecCallNum"
 #define GLREC_UNRECORDED_NUM "GlrecUnrecordedNum"
 #define GLREC_REPLAY "GlrecReplay"
+#define GLREC_REPLAY_IDLE "GlrecReplayIdle"
 #define GLREC_RESET "GlrecReset"
 #define GLREC_STREAM_BYTES "GlrecStreamBytes"
