@@ -88,7 +88,7 @@ struct Parent {
     std::string assets;
     std::string out;
     int startupRuns = 3;
-    int rounds = 2; // demo and floor passes; each scene counts from its calmest round
+    int rounds = 2;     // demo and floor passes; each scene counts from its calmest round
     bool reuse = false; // report from the pass files of an earlier run, running nothing
 };
 
