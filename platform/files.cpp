@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,13 +17,30 @@ std::string PlatformPath(const char* path) {
 }
 
 FILE* PlatformOpenFile(const char* path, const char* mode) {
-    if (!path)
+    if (!path || !mode)
         return nullptr;
     std::string native = PlatformPath(path);
-    struct stat info;
-    if (stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    if (mode[0] != 'r') {
+        struct stat info;
+        if (stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+            return nullptr;
+        return std::fopen(native.c_str(), mode);
+    }
+    // Opened without waiting and kept only if it is a plain file: a folder would open, and a
+    // FIFO would hold the demo's one thread until something wrote to it.
+    const int fd = open(native.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return nullptr;
-    return std::fopen(native.c_str(), mode);
+    struct stat info;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        close(fd);
+        return nullptr;
+    }
+    FILE* file = fdopen(fd, mode);
+    if (!file)
+        close(fd);
+    return file;
 }
 
 bool PlatformEnterExecutableFolder(const char* argv0) {

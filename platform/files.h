@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <string>
 
-// fopen with `\` mapped to `/`. Refuses directories, which fopen on Linux would open.
+// fopen with `\` mapped to `/`. For reading, refuses anything but a plain file (a directory
+// would open, a FIFO would block), without blocking on it.
 FILE* PlatformOpenFile(const char* path, const char* mode);
 // The path as this platform spells it.
 std::string PlatformPath(const char* path);

@@ -28,6 +28,7 @@
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_image.h>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -214,10 +215,14 @@ bool DecodedImage::decode(const char* path) {
     release();
     if (!path)
         return false;
-    const std::string native = PlatformPath(path);
-    SDL_RWops* file = SDL_RWFromFile(native.c_str(), "rb");
-    if (!file)
+    FILE* opened = PlatformOpenFile(path, "rb");
+    if (!opened)
         return false;
+    SDL_RWops* file = SDL_RWFromFP(opened, SDL_TRUE);
+    if (!file) {
+        std::fclose(opened);
+        return false;
+    }
     const Screened screened = Screen(file);
     if (screened.kind == PictureKind::other) {
         SDL_RWclose(file);

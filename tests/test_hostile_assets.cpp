@@ -3,6 +3,9 @@
 // of another kind under the same name, a folder, and a file it may not read. Every run must
 // play to the end, report the broken file in the demo's own words and, in the sanitizer build,
 // end without a sanitizer or leak report. Also the demo's memory while it plays.
+#include "platform/files.h"
+#include "resources/mesh.h"
+#include "resources/texture.h"
 #include "test_support.h"
 
 #include <algorithm>
@@ -17,6 +20,7 @@
 #include <random>
 #include <string>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -338,4 +342,29 @@ TEST(HostileAssets, MemoryDoesNotGrowWhileThePlayGoesOn) {
                 "%+ld kB\n",
                 scene1, end, end - scene1);
     EXPECT_LT(end - scene1, 1024);
+}
+
+// A FIFO under an asset's name: opening it the usual way waits for a writer for ever. Every
+// reader must refuse it at once, in its own words.
+TEST(HostileAssets, AFifoInPlaceOfAFileIsRefusedWithoutWaiting) {
+    TestWindow();
+    TempDir folder;
+    for (const char* name : {"a.png", "b.tga", "c.mesh", "d.mp3"})
+        ASSERT_EQ(mkfifo(folder.file(name).c_str(), 0644), 0);
+    // A wait here ends the test program rather than hanging the suite.
+    alarm(30);
+    EXPECT_EQ(PlatformOpenFile(folder.file("d.mp3").c_str(), "rb"), nullptr);
+    BoxLog log;
+    Texture picture, tga;
+    EXPECT_FALSE(LoadTexture(picture, folder.file("a.png").c_str()));
+    EXPECT_FALSE(LoadTexture(tga, folder.file("b.tga").c_str()));
+    Model model(folder.file("c.mesh").c_str());
+    alarm(0);
+    EXPECT_EQ(model.meshNum, 0);
+    const std::vector<std::string> expected = {
+        "Texture load: Can't load the texture in file '" + folder.file("a.png") +
+            "' for some reason.",
+        "Texture load: Failed to open the file " + folder.file("b.tga") + "!",
+        "Can't open file " + folder.file("c.mesh") + " to load mesh."};
+    EXPECT_EQ(log.reports(), expected);
 }
