@@ -318,8 +318,8 @@ int RunParent(Parent& p) {
             AddStartup(report, again);
         }
         std::fprintf(stderr,
-                     "rerovuz-bench: round %d of %d: the renderer's floor, every frame "
-                     "replayed (about 2 min)\n",
+                     "rerovuz-bench: round %d of %d: the renderer's floor, one frame in four "
+                     "replayed beside the demo's own (about 2 min)\n",
                      round, p.rounds);
         PassResult floor;
         const std::string file = work + "/floor" + std::to_string(round) + ".txt";
