@@ -220,6 +220,7 @@ TEST(BenchReport, PlotShowsBothSeriesOverTheScenes) {
     };
     EXPECT_GT(count(31, 100, 190), 200);   // the demo's line across the whole width
     EXPECT_GT(count(230, 120, 20), 150);   // the floor's, over the scenes only
+    EXPECT_GT(count(40, 160, 80), 150);    // the demo's frames measured beside it
     EXPECT_GT(count(250, 244, 236), 1000); // the loading band
     stbi_image_free(pixels);
     EXPECT_FALSE(WriteFrametimePlot({}, dir.file("missing/plot.png")));

@@ -23,6 +23,7 @@ const Rgb kInk = {40, 40, 40};
 const Rgb kGrid = {220, 220, 220};
 const Rgb kDemo = {31, 100, 190};
 const Rgb kFloor = {230, 120, 20};
+const Rgb kBeside = {40, 160, 80};
 const Rgb kBands[2] = {{246, 246, 250}, {236, 240, 248}};
 const Rgb kLoadingBand = {250, 244, 236};
 
@@ -111,8 +112,9 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
         t += (f.stepNs > 0 ? f.stepNs : f.demoNs) * 1e-9;
         ends.push_back(t);
         values.push_back(f.demoNs * 1e-6);
-        if (f.floorNs >= 0)
-            values.push_back(f.floorNs * 1e-6);
+        for (int64_t ns : {f.floorNs, f.sideDemoNs})
+            if (ns >= 0)
+                values.push_back(ns * 1e-6);
     }
     const double totalSeconds = std::max(t, 1e-3);
     // The scale follows all but the rarest frames; taller ones are clipped at the top.
@@ -164,37 +166,45 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
     canvas.line(left, top, left, bottom, kInk);
     canvas.line(left, bottom, right, bottom, kInk);
 
-    // Floor first, so the demo's line stays visible where they meet.
-    for (int series = 0; series < 2; ++series) {
+    // The demo pass first, dense; then the floor pass's two sparse series over it: its floor
+    // samples and the demo's own frames measured beside them, under the same load.
+    struct Series {
+        int64_t FrameRecord::*field;
+        Rgb colour;
+        const char* name;
+    };
+    const Series series[] = {{&FrameRecord::demoNs, kDemo, "demo"},
+                             {&FrameRecord::sideDemoNs, kBeside, "demo beside the floor"},
+                             {&FrameRecord::floorNs, kFloor, "floor (the same calls replayed)"}};
+    for (const Series& line : series) {
         int lastX = -1, lastY = -1, lastScene = -2;
         for (size_t k = 0; k < frames.size(); ++k) {
-            // The floor is measured on some frames only: its samples are joined within a scene.
-            const int64_t ns = series == 0 ? frames[k].floorNs : frames[k].demoNs;
+            // Sparse series are joined from sample to sample within a scene.
+            const int64_t ns = frames[k].*line.field;
             if (ns < 0)
                 continue;
             if (frames[k].scene != lastScene)
                 lastX = -1;
             lastScene = frames[k].scene;
             const int x = X(ends[k]), y = Y(ns * 1e-6);
-            const Rgb c = series == 0 ? kFloor : kDemo;
             if (lastX >= 0)
-                canvas.line(lastX, lastY, x, y, c);
+                canvas.line(lastX, lastY, x, y, line.colour);
             else
-                canvas.dot(x, y, c);
+                canvas.dot(x, y, line.colour);
             lastX = x;
             lastY = y;
         }
     }
 
     canvas.text(left, 12, "frame time (ms) over the demo's own time (s)", kInk);
-    const char* floorText = "floor (the same calls replayed)";
-    const int demoWidth = canvas.textWidth("demo");
-    const int legendX = right - (30 + demoWidth + 20 + 30 + canvas.textWidth(floorText));
-    canvas.fill(legendX, 16, legendX + 24, 20, kDemo);
-    canvas.text(legendX + 30, 12, "demo", kInk);
-    const int floorX = legendX + 30 + demoWidth + 20;
-    canvas.fill(floorX, 16, floorX + 24, 20, kFloor);
-    canvas.text(floorX + 30, 12, floorText, kInk);
+    int legendX = right;
+    for (const Series& line : series)
+        legendX -= 30 + canvas.textWidth(line.name) + 20;
+    for (const Series& line : series) {
+        canvas.fill(legendX, 16, legendX + 24, 20, line.colour);
+        canvas.text(legendX + 30, 12, line.name, kInk);
+        legendX += 30 + canvas.textWidth(line.name) + 20;
+    }
     canvas.text(left, height - 22, "seconds", kInk);
 
     stbi_write_png_compression_level = 6;
