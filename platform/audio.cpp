@@ -13,6 +13,7 @@
 #include <memory>
 #include <mpg123.h>
 #include <numeric>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -231,7 +232,12 @@ uint32_t DecodeFile(const char* path, std::vector<float>* pcm) {
     // Room for the whole file up front: growing by doubling would hold up to three copies of
     // the soundtrack at once. The length is exact where the file says it (LAME's header),
     // else estimated from the file size; the margin covers a slightly low estimate.
-    const off_t estimate = mpg123_length(d.handle);
+    off_t estimate = mpg123_length(d.handle);
+    // A header can claim any length: reserve no more than the file's bytes could decode to
+    // (no MP3 frame carries more than a few dozen samples per byte).
+    struct stat info;
+    if (fstat(fileno(d.file), &info) == 0 && estimate > info.st_size * 48)
+        estimate = info.st_size * 48;
     if (estimate > 0 && estimate < maxSamples)
         part.reserve(static_cast<size_t>(2 * (estimate + estimate / 64 + 4096)));
     int64_t converted = 0; // samples already at the device rate

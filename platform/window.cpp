@@ -16,6 +16,7 @@ bool g_quitPosted = false;
 PresentHook g_presentHook = nullptr;
 void* g_presentHookUser = nullptr;
 MessageBoxHook g_boxHook = nullptr;
+bool g_headless = false; // the offscreen or dummy video driver
 
 // Parameters of the last window, so that a context retry can make it anew.
 const char* g_title = "";
@@ -27,7 +28,9 @@ PixelFormatRequest g_format = {};
 // Ctrl+C and SIGTERM: stays set, so that a request during loading, whose pumps ignore the
 // quit message, still ends the run at the first frame after it.
 volatile std::sig_atomic_t g_interrupted = 0;
-void OnSignal(int) { g_interrupted = 1; }
+void OnSignal(int) {
+    g_interrupted = 1;
+}
 
 bool HeadlessDriver(const char* name) {
     return name && (std::strcmp(name, "offscreen") == 0 || std::strcmp(name, "dummy") == 0);
@@ -74,14 +77,16 @@ SDL_Window* MakeWindow() {
 } // namespace
 
 bool PlatformCanShowBoxes() {
-    const char* driver = SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver()
-                                                     : std::getenv("SDL_VIDEODRIVER");
+    const char* driver =
+        SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : std::getenv("SDL_VIDEODRIVER");
     if (HeadlessDriver(driver))
         return false;
     return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
-void PlatformSetMessageBoxHook(MessageBoxHook hook) { g_boxHook = hook; }
+void PlatformSetMessageBoxHook(MessageBoxHook hook) {
+    g_boxHook = hook;
+}
 
 void PlatformShowMessage(const char* text, const char* title, BoxIcon icon) {
     if (g_boxHook)
@@ -101,8 +106,8 @@ bool PlatformAskYesNo(const char* text, const char* title) {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
     };
-    SDL_MessageBoxData box = {SDL_MESSAGEBOX_INFORMATION, nullptr, title, text, 2, buttons,
-                              nullptr};
+    SDL_MessageBoxData box = {
+        SDL_MESSAGEBOX_INFORMATION, nullptr, title, text, 2, buttons, nullptr};
     int answer = 0;
     if (SDL_ShowMessageBox(&box, &answer) != 0)
         return false;
@@ -115,6 +120,7 @@ bool PlatformInitVideo() {
         SDL_Log("SDL video: %s", SDL_GetError());
         return false;
     }
+    g_headless = HeadlessDriver(SDL_GetCurrentVideoDriver());
     return true;
 }
 
@@ -185,7 +191,9 @@ void PlatformShowWindow() {
     SDL_RaiseWindow(g_sdlWindow);
 }
 
-bool PlatformSetSwapInterval(int interval) { return SDL_GL_SetSwapInterval(interval) == 0; }
+bool PlatformSetSwapInterval(int interval) {
+    return SDL_GL_SetSwapInterval(interval) == 0;
+}
 
 void PlatformWindowSize(int* width, int* height) {
     *width = 0;
@@ -194,7 +202,9 @@ void PlatformWindowSize(int* width, int* height) {
         SDL_GetWindowSize(g_sdlWindow, width, height);
 }
 
-bool PlatformWindowExists() { return g_sdlWindow != nullptr; }
+bool PlatformWindowExists() {
+    return g_sdlWindow != nullptr;
+}
 
 void PlatformSetPresentHook(PresentHook hook, void* user) {
     g_presentHook = hook;
@@ -206,8 +216,13 @@ void PlatformPresent() {
         glFlush();
     if (g_presentHook)
         g_presentHook(g_presentHookUser);
-    if (g_sdlWindow && g_context)
+    if (g_sdlWindow && g_context) {
         SDL_GL_SwapWindow(g_sdlWindow);
+        // Offscreen nothing paces the frames: llvmpipe would queue them faster than it draws
+        // them and keep hundreds of MB of immediate-mode vertex data.
+        if (g_headless)
+            glFinish();
+    }
     PlatformFramePresented();
 }
 
@@ -219,7 +234,7 @@ WindowMessage PlatformTakeMessage() {
             return WindowMessage::Close;
         case SDL_WINDOWEVENT:
             return event.window.event == SDL_WINDOWEVENT_CLOSE ? WindowMessage::Close
-                                                                : WindowMessage::Other;
+                                                               : WindowMessage::Other;
         case SDL_KEYDOWN:
             return event.key.keysym.sym == SDLK_ESCAPE ? WindowMessage::KeyEscape
                                                        : WindowMessage::KeyOther;
@@ -236,4 +251,6 @@ WindowMessage PlatformTakeMessage() {
     return WindowMessage::None;
 }
 
-void PlatformPostQuit() { g_quitPosted = true; }
+void PlatformPostQuit() {
+    g_quitPosted = true;
+}

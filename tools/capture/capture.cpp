@@ -141,10 +141,6 @@ void ReadMemory(long& peak, long& resident) {
 // Runs with the finished frame in the back buffer, before it is swapped in.
 void OnPresent(void*) {
     Capture& c = g_capture;
-    // Offscreen, nothing paces the frames: without waiting for each one, llvmpipe queues
-    // them faster than its threads draw them and holds hundreds of MB of vertex data
-    // (immediate-mode spheres) for good.
-    glFinish();
     if (c.drawnScene >= 0 && c.drawnScene < 5 && c.sceneStart[c.drawnScene] < 0)
         c.sceneStart[c.drawnScene] = c.frame;
 
