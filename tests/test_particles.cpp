@@ -3,44 +3,29 @@
 #include "app/random.h"
 #include "effects/particle_system.h"
 #include "effects/sphere_field.h"
-#include "platform/clock.h"
 #include "platform/files.h"
 #include "test_support.h"
+#include "virtual_clock.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <cmath>
 #include <filesystem>
-#include <gtest/gtest.h>
 #include <stb/stb_image_write.h>
 #include <vector>
 
 namespace {
-// 2^16 ticks per second: every time below, and "exactly 2.0 s", is exact in float.
-constexpr int64_t kTicksPerSecond = 65536;
-struct VirtualClock : testing::Environment {
-    void SetUp() override { PlatformUseVirtualCounter(kTicksPerSecond); }
-};
-const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
-
-void AdvanceSeconds(double s) {
-    PlatformAdvanceVirtualCounter(static_cast<int64_t>(s * kTicksPerSecond + 0.5));
-}
-void AdvanceOneTick() {
-    PlatformAdvanceVirtualCounter(1);
-}
-
 // The coordinate a draw r stands for.
 float Coordinate(int r) {
     return static_cast<float>(r / 16384.0 - 1.0);
 }
 
-std::vector<int> Draws(unsigned seed, int count) {
-    SeedRandom(seed);
+// The next `count` draws of the generator, which is then set back to where it was by `reseed`.
+template <typename Reseed> std::vector<int> Draws(int count, Reseed reseed) {
+    reseed();
     std::vector<int> r(count);
     for (int& v : r)
         v = NextRandom();
-    SeedRandom(seed);
+    reseed();
     return r;
 }
 
@@ -53,8 +38,7 @@ ParticleSystem* BuildIn(const std::string& folder) {
     // Kept reachable to the end, as the demo keeps its own (nothing here frees itself); each
     // build also replaces the shared texture.
     static std::vector<const void*>& kept = *new std::vector<const void*>;
-    kept.push_back(system);
-    kept.push_back(g_particleTexture);
+    kept.insert(kept.end(), {system, g_particleTexture});
     return system;
 }
 
@@ -85,22 +69,12 @@ void PrepareFrame() {
     glColor3f(1.0f, 1.0f, 1.0f);
 }
 
-// Window pixel (y from the top) of a particle at `position`, with the frame's matrices.
-void ParticlePixel(const ParticleSystem& ps, const float* position, int* px, int* py) {
-    GLdouble model[16], projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, model);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    GLdouble wx, wy, wz;
-    gluProject(ps.offset[0] + ps.scale[0] * position[0], ps.offset[1] + ps.scale[1] * position[1],
-               ps.offset[2] + ps.scale[2] * position[2], model, projection, viewport, &wx, &wy,
-               &wz);
-    *px = static_cast<int>(std::lround(wx));
-    *py = viewport[3] - 1 - static_cast<int>(std::lround(wy));
-}
-
-int Brightness(int x, int y) {
+// Green level of the window pixel where a particle at `position` is drawn.
+int Brightness(const ParticleSystem& ps, const float* position) {
+    int x, y;
+    ProjectToWindow(ps.offset[0] + ps.scale[0] * position[0],
+                    ps.offset[1] + ps.scale[1] * position[1],
+                    ps.offset[2] + ps.scale[2] * position[2], &x, &y);
     return ReadPixel(x, y).g;
 }
 
@@ -113,17 +87,13 @@ void ExpectGridFrame(const ParticleSystem& ps) {
     ps.draw();
     WritePng("particles_grid.png", ReadFrame(), 800, 600);
     for (int i = 0; i < kParticleNum; ++i) {
-        int x, y;
-        ParticlePixel(ps, ps.particles[i].position, &x, &y);
-        EXPECT_GT(Brightness(x, y), 200) << "particle " << i;
+        const float* p = ps.particles[i].position;
+        EXPECT_GT(Brightness(ps, p), 200) << "particle " << i;
         if (i % 8 == 7)
             continue;
-        const float* p = ps.particles[i].position;
         const float* q = ps.particles[i + 1].position;
         const float half[3] = {(p[0] + q[0]) / 2, (p[1] + q[1]) / 2, 0.0f};
-        int hx, hy;
-        ParticlePixel(ps, half, &hx, &hy);
-        EXPECT_LT(Brightness(hx, hy), 100) << "between particles " << i << " and " << i + 1;
+        EXPECT_LT(Brightness(ps, half), 100) << "between particles " << i << " and " << i + 1;
     }
 
     // The state the particle scene and the credits after it rely on.
@@ -131,29 +101,25 @@ void ExpectGridFrame(const ParticleSystem& ps) {
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     GLint source, destination;
+    GLboolean depthMask = GL_FALSE;
     glGetIntegerv(GL_BLEND_SRC, &source);
     glGetIntegerv(GL_BLEND_DST, &destination);
+    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
     EXPECT_EQ(source, GL_SRC_ALPHA);
     EXPECT_EQ(destination, GL_ONE);
-    GLboolean depthMask = GL_FALSE;
-    glGetBooleanv(GL_DEPTH_WRITEMASK, &depthMask);
     EXPECT_EQ(depthMask, GL_TRUE);
 }
 } // namespace
 
 TEST(ParticleSystem, DrawsFollowTheSphereFieldAndAMissingTextureGivesPlainSquares) {
     // 50 spheres use a varying number of draws (rejections); the particles take the next 192.
-    SeedRandom(329);
-    delete[] new FieldSphere[kFieldSphereNum];
-    std::vector<int> r(193);
-    for (int& v : r)
-        v = NextRandom();
-
+    const std::vector<int> r = Draws(193, [] {
+        SeedRandom(329);
+        delete[] new FieldSphere[kFieldSphereNum];
+    });
     TempDir empty;
     BoxLog boxes;
     testing::internal::CaptureStdout();
-    SeedRandom(329);
-    delete[] new FieldSphere[kFieldSphereNum];
     ParticleSystem* ps = BuildIn(empty.path);
     testing::internal::GetCapturedStdout();
 
@@ -177,13 +143,9 @@ TEST(ParticleSystem, DrawsFollowTheSphereFieldAndAMissingTextureGivesPlainSquare
     const float centre[3] = {0.0f, 0.0f, 0.0f};
     const float inside[3] = {0.2f, 0.2f, 0.0f}; // scaled by 2: 0.4 of the 0.5 half edge
     const float outside[3] = {0.3f, 0.0f, 0.0f};
-    int x, y;
-    ParticlePixel(*ps, centre, &x, &y);
-    EXPECT_EQ(Brightness(x, y), 255);
-    ParticlePixel(*ps, inside, &x, &y);
-    EXPECT_EQ(Brightness(x, y), 255);
-    ParticlePixel(*ps, outside, &x, &y);
-    EXPECT_EQ(Brightness(x, y), 0);
+    EXPECT_EQ(Brightness(*ps, centre), 255);
+    EXPECT_EQ(Brightness(*ps, inside), 255);
+    EXPECT_EQ(Brightness(*ps, outside), 0);
     delete ps;
 }
 
@@ -202,14 +164,12 @@ TEST(ParticleSystem, FormationSequence) {
     ps.update();
     EXPECT_EQ(g_formationStep, 2);
     for (const Particle& p : ps.particles)
-        for (int axis = 0; axis < 3; ++axis) {
-            EXPECT_EQ(p.position[axis], 0.0f);
-            EXPECT_EQ(p.target[axis], 0.0f);
-        }
+        for (int axis = 0; axis < 3; ++axis)
+            EXPECT_TRUE(p.position[axis] == 0.0f && p.target[axis] == 0.0f);
 
     // 2: random targets, z, y, x per particle, 192 draws; the clock still runs from call 1.
     AdvanceSeconds(0.5);
-    const std::vector<int> r = Draws(23, 193);
+    const std::vector<int> r = Draws(193, [] { SeedRandom(23); });
     ps.update();
     EXPECT_EQ(g_formationStep, 3);
     EXPECT_EQ(NextRandom(), r[192]);
@@ -228,21 +188,16 @@ TEST(ParticleSystem, FormationSequence) {
     EXPECT_EQ(ps.particles[5].position[1], ps.particles[5].target[1]);
 
     // One tick later the grid is the target.
-    AdvanceOneTick();
+    PlatformAdvanceVirtualCounter(1);
     ps.update();
     ASSERT_EQ(g_formationStep, 4);
     ps.update(); // same moment: at most one change per call, and the clock was restarted
     EXPECT_EQ(g_formationStep, 4);
-    const double sevenths[8] = {-1.0,          2.0 / 7 - 1.0,  4.0 / 7 - 1.0,  6.0 / 7 - 1.0,
-                                8.0 / 7 - 1.0, 10.0 / 7 - 1.0, 12.0 / 7 - 1.0, 1.0};
-    for (int i = 0; i < kParticleNum; ++i) {
-        const Particle& p = ps.particles[i];
-        EXPECT_EQ(p.target[0], static_cast<float>(sevenths[i % 8])) << "particle " << i;
-        EXPECT_EQ(p.target[1], static_cast<float>(sevenths[i / 8])) << "particle " << i;
-        EXPECT_EQ(p.target[2], 0.0f);
+    for (int i = 0; i < kParticleNum; ++i) { // index 0 at (-1, -1), in sevenths of 2
+        EXPECT_EQ(ps.particles[i].target[0], static_cast<float>(i % 8 * 2.0 / 7 - 1.0)) << i;
+        EXPECT_EQ(ps.particles[i].target[1], static_cast<float>(i / 8 * 2.0 / 7 - 1.0)) << i;
+        EXPECT_EQ(ps.particles[i].target[2], 0.0f);
     }
-    EXPECT_EQ(ps.particles[0].target[0], -1.0f);
-    EXPECT_EQ(ps.particles[0].target[1], -1.0f);
 
     // Two seconds on, the particles sit on the grid: look at it.
     AdvanceSeconds(2.0);
@@ -261,30 +216,25 @@ TEST(ParticleSystem, FormationSequence) {
     EXPECT_EQ(ps.particles[0].target[0], 1.0f);
     EXPECT_EQ(ps.particles[0].target[1], 1.0f);
     for (int i = 0; i < kParticleNum; ++i) {
-        const Particle& p = ps.particles[i];
-        EXPECT_EQ(p.target[0], -grid[i].target[1]) << "particle " << i;
-        EXPECT_EQ(p.target[1], -grid[i].target[0]) << "particle " << i;
-        EXPECT_EQ(p.start[0], grid[i].position[0]);
+        EXPECT_EQ(ps.particles[i].target[0], -grid[i].target[1]) << "particle " << i;
+        EXPECT_EQ(ps.particles[i].target[1], -grid[i].target[0]) << "particle " << i;
+        EXPECT_EQ(ps.particles[i].start[0], grid[i].position[0]);
     }
 
     // 5: eight rings of eight, radii 1.5 down to 0.1875, each starting on +x.
-    AdvanceSeconds(2.0);
-    AdvanceOneTick();
+    AdvanceSeconds(2.0 + 1.0 / kTicksPerSecond);
     ps.update();
     ASSERT_EQ(g_formationStep, 6);
     for (int i = 0; i < kParticleNum; ++i) {
-        const Particle& p = ps.particles[i];
-        const double radius = 1.5 - 0.1875 * (i / 8);
-        const double angle = i * M_PI / 4;
         // The angle is a float: up to 49.5 radians it is off by as much as 2e-6.
-        EXPECT_NEAR(p.target[0], radius * std::cos(angle), 5e-6) << "particle " << i;
-        EXPECT_NEAR(p.target[1], radius * std::sin(angle), 5e-6) << "particle " << i;
+        const double radius = 1.5 - 0.1875 * (i / 8);
+        EXPECT_NEAR(ps.particles[i].target[0], radius * std::cos(i * M_PI / 4), 5e-6) << i;
+        EXPECT_NEAR(ps.particles[i].target[1], radius * std::sin(i * M_PI / 4), 5e-6) << i;
     }
     EXPECT_EQ(ps.particles[8].target[0], 1.3125f);
 
     // 6: scatter, with the fade starting on the very call that enters the last step.
-    AdvanceSeconds(2.0);
-    AdvanceOneTick();
+    AdvanceSeconds(2.0 + 1.0 / kTicksPerSecond);
     ps.update();
     ASSERT_EQ(g_formationStep, 7);
     int calls = 1;

@@ -6,7 +6,9 @@
 #include "platform/window.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -130,4 +132,16 @@ std::string SourceDir() {
 std::string DemoDir() {
     const char* dir = std::getenv("REROVUZ_DEMO_DIR");
     return dir ? dir : "demo";
+}
+
+void ProjectToWindow(double x, double y, double z, int* px, int* py) {
+    GLdouble model[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLdouble wx, wy, wz;
+    gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
+    *px = static_cast<int>(std::lround(wx));
+    *py = viewport[3] - 1 - static_cast<int>(std::lround(wy));
 }

@@ -22,6 +22,8 @@ Rgba ReadPixel(int x, int yFromTop);
 std::vector<uint8_t> ReadFrame();
 // Writes RGBA pixels, top row first, as a PNG.
 bool WritePng(const std::string& path, const std::vector<uint8_t>& rgba, int width, int height);
+// Window pixel (x from the left, y from the top) of a point under the current matrices.
+void ProjectToWindow(double x, double y, double z, int* px, int* py);
 
 // Every message box asked for while it lives, with text and title. ReportError's boxes
 // carry the title "Error"; their texts are exactly what was printed.
