@@ -17,45 +17,24 @@
 #include <unistd.h>
 #include <vector>
 
-// Counting the largest single allocation shows that no count from a file is trusted before
-// it is checked. The sanitizers bring their own allocator, so there it is left out.
-#if defined(__SANITIZE_ADDRESS__)
-#define TRACK_ALLOCATIONS 0
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define TRACK_ALLOCATIONS 0
+// The largest single allocation shows that no count from a file is trusted before it is
+// checked. The sanitizers bring their own allocator, so there it is left out.
+#ifndef __has_feature
+#define __has_feature(x) 0
 #endif
-#endif
-#ifndef TRACK_ALLOCATIONS
+#if !defined(__SANITIZE_ADDRESS__) && !__has_feature(address_sanitizer)
 #define TRACK_ALLOCATIONS 1
-#endif
-
-#if TRACK_ALLOCATIONS
 namespace {
 size_t g_largestAllocation = 0;
 }
 void* operator new(size_t size) {
-    if (size > g_largestAllocation)
-        g_largestAllocation = size;
+    g_largestAllocation = std::max(g_largestAllocation, size);
     if (void* p = std::malloc(size ? size : 1))
         return p;
     throw std::bad_alloc();
 }
 void* operator new[](size_t size) {
     return operator new(size);
-}
-// Out of line, so that the compiler does not pair a visible free with a new expression.
-__attribute__((noinline)) void operator delete(void* p) noexcept {
-    std::free(p);
-}
-__attribute__((noinline)) void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-__attribute__((noinline)) void operator delete(void* p, size_t) noexcept {
-    std::free(p);
-}
-__attribute__((noinline)) void operator delete[](void* p, size_t) noexcept {
-    std::free(p);
 }
 #endif
 
@@ -66,10 +45,10 @@ const char* kEmptyDraw = "Warning: Drawing model where meshNum is 0 or meshes is
 const char* kRawWarning =
     "Warning: While parsing an ascii mesh file, more than 9 float values was found on one line.";
 
-std::string Format(const char* format, const std::string& name) {
+std::vector<std::string> Format(const char* format, const std::string& name) {
     char text[1024];
     std::snprintf(text, sizeof text, format, name.c_str());
-    return text;
+    return {text};
 }
 
 // A file image, little-endian as the format wants it.
@@ -89,12 +68,14 @@ struct Bytes {
         }
         return *this;
     }
-    Bytes& header(int32_t meshNum, int32_t textureNum, int32_t version = 1) {
-        return i32(78).i32(version).i32(meshNum).i32(textureNum);
+    Bytes& header(int32_t meshNum, int32_t textureNum) {
+        return i32(78).i32(1).i32(meshNum).i32(textureNum);
     }
-    Bytes& block(int32_t v, int32_t t, bool n, bool c, bool tc, int32_t texture) {
+    Bytes& block(int32_t v, int32_t t, bool n = false, bool c = false, bool tc = false,
+                 int32_t texture = 0) {
         return i32(v).i32(t).i32(n).i32(c).i32(tc).i32(texture);
     }
+    Bytes& triangle() { return f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}); }
     Bytes& name(const std::string& text) {
         i32(static_cast<int32_t>(text.size()));
         data.insert(data.end(), text.begin(), text.end());
@@ -104,10 +85,7 @@ struct Bytes {
 
 // The 88-byte smallest file: one indexed triangle.
 Bytes SmallestFile() {
-    Bytes b;
-    b.header(1, 0).block(3, 1, false, false, false, 0);
-    b.f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}).u32(0).u32(1).u32(2);
-    return b;
+    return Bytes().header(1, 0).block(3, 1).triangle().u32(0).u32(1).u32(2);
 }
 
 // An uncompressed 24-bit TGA, pixels given as RGB, bottom row first.
@@ -144,6 +122,12 @@ class MeshFiles : public testing::Test {
         return load("m.raw", std::vector<uint8_t>(text.begin(), text.end()));
     }
     std::vector<std::string> reports() const { return boxes.reports(); }
+    // What a draw of `model` reports.
+    std::vector<std::string> drawReports(Model& model) {
+        boxes.clear();
+        model.draw();
+        return reports();
+    }
 
     TempDir dir;
     BoxLog boxes;
@@ -153,18 +137,14 @@ class MeshFiles : public testing::Test {
 } // namespace
 
 TEST_F(MeshFiles, SmallestFileGivesOneIndexedTriangle) {
-    Bytes b = SmallestFile();
-    ASSERT_EQ(b.data.size(), 88u);
-    auto model = load(b);
+    ASSERT_EQ(SmallestFile().data.size(), 88u);
+    auto model = load(SmallestFile());
     EXPECT_TRUE(reports().empty());
-    ASSERT_EQ(model->meshNum, 1);
-    EXPECT_EQ(model->textureNum, 0);
+    ASSERT_TRUE(model->meshNum == 1 && model->textureNum == 0);
     const Mesh& mesh = *model->meshes[0];
     EXPECT_TRUE(mesh.indexed && mesh.vertexNum == 3 && mesh.triangleNum == 1);
-    EXPECT_EQ(mesh.texture, -1);
-    EXPECT_TRUE(!mesh.normals && !mesh.colors && !mesh.texCoords);
-    EXPECT_EQ(mesh.vertices[7], 1.0f);
-    EXPECT_EQ(mesh.indices[2], 2u);
+    EXPECT_TRUE(mesh.texture == -1 && !mesh.normals && !mesh.colors && !mesh.texCoords);
+    EXPECT_TRUE(mesh.vertices[7] == 1.0f && mesh.indices[2] == 2u);
 }
 
 TEST_F(MeshFiles, FlagAndVersionChecksLeaveModelEmpty) {
@@ -174,23 +154,17 @@ TEST_F(MeshFiles, FlagAndVersionChecksLeaveModelEmpty) {
     letterThenJunk.data[2] = 1;
     for (const Bytes* b : {&wrongFlag, &letterThenJunk}) {
         auto model = load(*b);
-        EXPECT_EQ(reports(), std::vector<std::string>{"File " + path +
-                                                      " is not a valid .mesh-file. "
-                                                      "Unrecognized flag in header."});
-        EXPECT_EQ(model->meshNum, 0);
-        EXPECT_EQ(model->meshes, nullptr);
+        EXPECT_EQ(reports(), Format("File %s is not a valid .mesh-file. Unrecognized flag in "
+                                    "header.",
+                                    path));
+        EXPECT_TRUE(model->meshNum == 0 && model->meshes == nullptr);
     }
-
-    for (int32_t version : {0, 1}) {
-        Bytes b = SmallestFile();
-        b.data[4] = static_cast<uint8_t>(version);
-        auto model = load(b);
-        EXPECT_TRUE(reports().empty()) << version;
-        EXPECT_EQ(model->meshNum, 1) << version;
-    }
-    Bytes v2 = SmallestFile();
-    v2.data[4] = 2;
-    auto model = load(v2);
+    Bytes version = SmallestFile();
+    version.data[4] = 0;
+    EXPECT_EQ(load(version)->meshNum, 1);
+    EXPECT_TRUE(reports().empty());
+    version.data[4] = 2;
+    auto model = load(version);
     EXPECT_EQ(reports(), std::vector<std::string>{
                              "Can't load the mesh in " + path +
                              " as it is a higher version of the .mesh-format than this parser "
@@ -204,11 +178,8 @@ TEST_F(MeshFiles, NamesExtensionsAndMissingFiles) {
     EXPECT_EQ(load("mixed.Raw", std::vector<uint8_t>{'\n'})->meshNum, 1);
 
     auto obj = load("model.obj", b.data);
-    EXPECT_EQ(reports(),
-              std::vector<std::string>{"Can't load model " + path + ", unknown file extension."});
-    boxes.clear();
-    obj->draw();
-    EXPECT_EQ(reports(), std::vector<std::string>{kEmptyDraw});
+    EXPECT_EQ(reports(), Format("Can't load model %s, unknown file extension.", path));
+    EXPECT_EQ(drawReports(*obj), std::vector<std::string>{kEmptyDraw});
 
     boxes.clear();
     Model none(nullptr);
@@ -233,29 +204,25 @@ TEST_F(MeshFiles, TextureNumbersAndNamesOfExactLength) {
     b.header(4, 2);
     const int32_t numbers[] = {0, 2, 3, -1};
     for (int32_t texture : numbers)
-        b.block(3, 0, false, false, false, texture).f32s({0, 0, 0, 1, 0, 0, 0, 1, 0});
+        b.block(3, 0, false, false, false, texture).triangle();
     b.name("red_tex_14.tga").name("b.tga");
     auto model = load(b);
     ASSERT_EQ(chdir(previous), 0);
 
-    ASSERT_EQ(model->textureNum, 2);
-    EXPECT_TRUE(model->textures[0]->loaded);
-    EXPECT_EQ(model->textures[0]->width, 2);
-    EXPECT_TRUE(model->textures[1]->loaded);
-    EXPECT_EQ(model->textures[1]->width, 1);
-    ASSERT_EQ(model->meshNum, 4);
-    EXPECT_EQ(model->meshes[0]->texture, -1);
-    EXPECT_EQ(model->meshes[1]->texture, 1);
-    // Out of range either way: warned, then drawn untextured.
-    EXPECT_EQ(model->meshes[2]->texture, -1);
-    EXPECT_EQ(model->meshes[3]->texture, -1);
-    EXPECT_EQ(reports(), (std::vector<std::string>{
-                             "Warning: Mesh 3 in " + path +
-                                 " uses texture number 3, but the file has 2 textures. It is "
-                                 "drawn untextured.",
-                             "Warning: Mesh 4 in " + path +
-                                 " uses texture number -1, but the file has 2 textures. It is "
-                                 "drawn untextured."}));
+    ASSERT_TRUE(model->textureNum == 2 && model->meshNum == 4);
+    EXPECT_TRUE(model->textures[0]->loaded && model->textures[0]->width == 2);
+    EXPECT_TRUE(model->textures[1]->loaded && model->textures[1]->width == 1);
+    // 0 is untextured, 2 the second; out of range either way: warned, drawn untextured.
+    const int32_t used[] = {-1, 1, -1, -1};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(model->meshes[i]->texture, used[i]) << i;
+    std::vector<std::string> warnings;
+    for (const char* mesh : {"3 in %s uses texture number 3", "4 in %s uses texture number -1"})
+        warnings.push_back(Format((std::string("Warning: Mesh ") + mesh +
+                                   ", but the file has 2 textures. It is drawn untextured.")
+                                      .c_str(),
+                                  path)[0]);
+    EXPECT_EQ(reports(), warnings);
 }
 
 TEST_F(MeshFiles, HostileCountsAreRejectedBeforeAnythingIsAllocated) {
@@ -264,45 +231,38 @@ TEST_F(MeshFiles, HostileCountsAreRejectedBeforeAnythingIsAllocated) {
         Bytes file;
         const char* message;
     };
-    std::vector<Case> cases;
-    cases.push_back({Bytes().header(-1, 0), kNegative});
-    cases.push_back({Bytes().header(0, -1), kNegative});
-    cases.push_back({Bytes().header(huge, 0), kShort});
-    cases.push_back({Bytes().header(0, huge), kShort});
-    cases.push_back({Bytes().header(1, 0).block(-3, 1, false, false, false, 0), kNegative});
-    cases.push_back({Bytes().header(1, 0).block(3, -1, false, false, false, 0), kNegative});
-    cases.push_back({Bytes().header(1, 0).block(huge, 0, true, true, true, 0), kShort});
-    cases.push_back({Bytes().header(1, 0).block(0, huge, false, false, false, 0), kShort});
-    cases.push_back({Bytes().header(0, 1).i32(-5), kNegative});
-    cases.push_back({Bytes().header(0, 1).i32(huge).u32(0x41414141), kShort});
-    // Room for one block header but not for the two it announces.
-    cases.push_back(
-        {Bytes().header(2, 0).block(1, 0, false, false, false, 0).f32s({1, 2, 3}), kShort});
-    for (size_t i = 0; i < cases.size(); ++i) {
-#if TRACK_ALLOCATIONS
+    // The last: room for one block header but not for the two it announces.
+    const Case cases[] = {{Bytes().header(-1, 0), kNegative},
+                          {Bytes().header(0, -1), kNegative},
+                          {Bytes().header(huge, 0), kShort},
+                          {Bytes().header(0, huge), kShort},
+                          {Bytes().header(1, 0).block(-3, 1), kNegative},
+                          {Bytes().header(1, 0).block(3, -1), kNegative},
+                          {Bytes().header(1, 0).block(huge, 0, true, true, true), kShort},
+                          {Bytes().header(1, 0).block(0, huge), kShort},
+                          {Bytes().header(0, 1).i32(-5), kNegative},
+                          {Bytes().header(0, 1).i32(huge).u32(0x41414141), kShort},
+                          {Bytes().header(2, 0).block(1, 0).f32s({1, 2, 3}), kShort}};
+    for (const Case& c : cases) {
+        const size_t i = &c - cases;
+#ifdef TRACK_ALLOCATIONS
         g_largestAllocation = 0;
 #endif
-        auto model = load(cases[i].file);
-#if TRACK_ALLOCATIONS
+        auto model = load(c.file);
+#ifdef TRACK_ALLOCATIONS
         EXPECT_LT(g_largestAllocation, 1u << 20) << "case " << i;
 #endif
-        EXPECT_EQ(reports(), std::vector<std::string>{Format(cases[i].message, path)})
-            << "case " << i;
-        EXPECT_EQ(model->meshNum, 0) << "case " << i;
-        EXPECT_EQ(model->textureNum, 0) << "case " << i;
-        boxes.clear();
-        model->draw();
-        EXPECT_EQ(reports(), std::vector<std::string>{kEmptyDraw});
+        EXPECT_EQ(reports(), Format(c.message, path)) << "case " << i;
+        EXPECT_TRUE(model->meshNum == 0 && model->textureNum == 0) << "case " << i;
+        EXPECT_EQ(drawReports(*model), std::vector<std::string>{kEmptyDraw});
     }
 }
 
 TEST_F(MeshFiles, IndexAtOrBeyondVertexNumDropsTheMesh) {
     for (uint32_t bad : {3u, 0xffffffffu}) {
         Bytes b;
-        b.header(2, 0).block(3, 1, false, false, false, 0).f32s({0, 0, 0, 1, 0, 0, 0, 1, 0});
-        b.u32(0).u32(1).u32(2);
-        b.block(3, 1, false, false, false, 0).f32s({0, 0, 0, 1, 0, 0, 0, 1, 0});
-        b.u32(0).u32(bad).u32(2);
+        b.header(2, 0).block(3, 1).triangle().u32(0).u32(1).u32(2);
+        b.block(3, 1).triangle().u32(0).u32(bad).u32(2);
         auto model = load(b);
         ASSERT_EQ(reports().size(), 1u);
         EXPECT_EQ(reports()[0], "File " + path + " is not a valid .mesh-file. Mesh 2 has the " +
@@ -310,9 +270,7 @@ TEST_F(MeshFiles, IndexAtOrBeyondVertexNumDropsTheMesh) {
                                     ", but only 3 vertices.");
         // The first mesh was whole and stays; the bad one is never drawn.
         ASSERT_EQ(model->meshNum, 1);
-        boxes.clear();
-        model->draw();
-        EXPECT_TRUE(reports().empty());
+        EXPECT_TRUE(drawReports(*model).empty());
     }
 }
 
@@ -324,12 +282,12 @@ TEST_F(MeshFiles, EveryTruncationOfAValidFileIsRejectedCleanly) {
     WriteTga(texB, 1, 1, {0, 255, 0});
     Bytes b;
     b.header(2, 2).block(3, 1, true, true, true, 1);
-    b.f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}).u32(0).u32(1).u32(2);
+    b.triangle().u32(0).u32(1).u32(2);
     b.f32s({0, 0, 1, 0, 0, 1, 0, 0, 1}).f32s({1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1});
     b.f32s({0, 0, 1, 0, 0, 1});
     const size_t firstMeshEnd = b.data.size();
     b.block(3, 0, true, true, true, 2);
-    b.f32s({0, 0, 0, 1, 0, 0, 0, 1, 0}).f32s({0, 0, 1, 0, 0, 1, 0, 0, 1});
+    b.triangle().f32s({0, 0, 1, 0, 0, 1, 0, 0, 1});
     b.f32s({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}).f32s({0, 0, 1, 0, 0, 1});
     const size_t secondMeshEnd = b.data.size();
     b.name(texA);
@@ -338,14 +296,13 @@ TEST_F(MeshFiles, EveryTruncationOfAValidFileIsRejectedCleanly) {
 
     auto whole = load(b);
     EXPECT_TRUE(reports().empty());
-    ASSERT_EQ(whole->meshNum, 2);
-    ASSERT_EQ(whole->textureNum, 2);
+    ASSERT_TRUE(whole->meshNum == 2 && whole->textureNum == 2);
     EXPECT_TRUE(whole->textures[1]->loaded);
     EXPECT_EQ(whole->meshes[1]->colors[11], 1.0f);
 
     for (size_t cut = 0; cut < b.data.size(); ++cut) {
         auto model = load("cut.mesh", std::vector<uint8_t>(b.data.begin(), b.data.begin() + cut));
-        ASSERT_EQ(reports(), std::vector<std::string>{Format(kShort, path)}) << cut;
+        ASSERT_EQ(reports(), Format(kShort, path)) << cut;
         EXPECT_LE(model->meshNum, int(cut >= firstMeshEnd) + int(cut >= secondMeshEnd)) << cut;
         EXPECT_LE(model->textureNum, int(cut >= firstNameEnd)) << cut;
         for (int32_t i = 0; i < model->meshNum; ++i)
@@ -360,16 +317,12 @@ TEST_F(MeshFiles, RawLinesGiveOneTrianglePerLine) {
                          "0.0 0.0 5.0 2.0 0.0 5.0 0.0 0.0 3.0\n");
     EXPECT_TRUE(reports().empty());
     EXPECT_EQ(out, "\n\n\n");
-    ASSERT_EQ(model->meshNum, 1);
-    EXPECT_EQ(model->textureNum, 0);
+    ASSERT_TRUE(model->meshNum == 1 && model->textureNum == 0);
     const Mesh& mesh = *model->meshes[0];
-    EXPECT_EQ(mesh.vertexNum, 9);
-    EXPECT_EQ(mesh.triangleNum, 3);
-    EXPECT_EQ(mesh.texture, -1);
+    EXPECT_TRUE(mesh.vertexNum == 9 && mesh.triangleNum == 3 && mesh.texture == -1);
     for (uint32_t i = 0; i < 9; ++i)
         EXPECT_EQ(mesh.indices[i], i);
-    EXPECT_EQ(mesh.vertices[24], 0.0f);
-    EXPECT_EQ(mesh.vertices[26], 3.0f);
+    EXPECT_TRUE(mesh.vertices[24] == 0.0f && mesh.vertices[26] == 3.0f);
     const float expected[3][3] = {{0, 0, 1}, {-1, 0, 0}, {0, 1, 0}};
     for (int v = 0; v < 9; ++v)
         for (int k = 0; k < 3; ++k)
@@ -380,8 +333,7 @@ TEST_F(MeshFiles, RawLinesWithOtherCountsWarnOnceAndShortTokensAreSkipped) {
     auto twelve = loadRaw("1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 9.0 10.0 11.0 12.0\n");
     EXPECT_EQ(reports(), std::vector<std::string>{kRawWarning});
     EXPECT_EQ(out, std::string("\n") + kRawWarning);
-    EXPECT_EQ(twelve->meshes[0]->vertexNum, 3);
-    EXPECT_EQ(twelve->meshes[0]->vertices[8], 9.0f);
+    EXPECT_TRUE(twelve->meshes[0]->vertexNum == 3 && twelve->meshes[0]->vertices[8] == 9.0f);
 
     // Six values: the third corner is 0. Short tokens are never values, and a line of
     // them alone still moves on to the next line.
@@ -389,18 +341,15 @@ TEST_F(MeshFiles, RawLinesWithOtherCountsWarnOnceAndShortTokensAreSkipped) {
     EXPECT_EQ(reports(), std::vector<std::string>(3, kRawWarning));
     const Mesh& mesh = *six->meshes[0];
     ASSERT_EQ(mesh.vertexNum, 9);
-    const float first[9] = {1, 2, 3, 4, 5, 6, 0, 0, 0};
-    for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(mesh.vertices[i], first[i]);
-    for (int i = 9; i < 27; ++i)
-        EXPECT_EQ(mesh.vertices[i], 0.0f);
-    for (int i = 0; i < 27; ++i)
+    const float first[6] = {1, 2, 3, 4, 5, 6};
+    for (int i = 0; i < 27; ++i) {
+        EXPECT_EQ(mesh.vertices[i], i < 6 ? first[i] : 0.0f) << i;
         EXPECT_FALSE(std::isnan(mesh.normals[i]));
+    }
 
     // Beyond the float range: infinite, and the triangle adds no normal.
     auto huge = loadRaw("1e39 0.0 0.0 1.0 0.0 0.0 0.0 1.0 0.0\n");
-    EXPECT_EQ(huge->meshes[0]->vertices[0], HUGE_VALF);
-    EXPECT_EQ(huge->meshes[0]->normals[2], 0.0f);
+    EXPECT_TRUE(huge->meshes[0]->vertices[0] == HUGE_VALF && huge->meshes[0]->normals[2] == 0.0f);
 
     // A line longer than 254 characters is read as two.
     auto longLine = loadRaw(std::string(250, ' ') + "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 9.0\n");
@@ -442,12 +391,12 @@ TEST_F(MeshFiles, CalcNormalsSumsUnitFaceNormals) {
     for (int v = 0; v < 4; ++v)
         EXPECT_FLOAT_EQ(Length(shared.mesh.normals + 3 * v), expectedLength[v]) << v;
 
-    // Unindexed with a trailing vertex short of a triangle; and no vertices at all.
+    // Unindexed with a trailing vertex short of a triangle.
     TestMesh partial({0, 0, 0, 1, 0, 0, 0, 1, 0, 5, 5, 5}, {});
     EXPECT_TRUE(CalcNormals(partial.mesh));
     EXPECT_EQ(Length(partial.mesh.normals + 9), 0.0f);
     boxes.clear();
-    Mesh empty(0, 0, -1, true, false, false);
+    Mesh empty(0, 0, -1, true, false, false); // no vertices at all
     EXPECT_FALSE(CalcNormals(empty));
     EXPECT_EQ(reports(), std::vector<std::string>{
                              "Warning: Told to calc normals on a Mesh, but no vertex data "
@@ -489,17 +438,12 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);
-    WritePng("mesh_model.png", ReadFrame(), 800, 600);
 
-    Rgba left = ReadPixel(44, 300), right = ReadPixel(356, 300);
-    EXPECT_GT(left.r, 200);
-    EXPECT_LT(left.b, 60);
-    EXPECT_GT(right.b, 200);
-    EXPECT_LT(right.r, 60);
-    for (Rgba p : {ReadPixel(600, 230), ReadPixel(600, 400)}) {
-        EXPECT_EQ(p.g, 255);
-        EXPECT_EQ(p.r, 0);
-    }
+    const Rgba left = ReadPixel(44, 300), right = ReadPixel(356, 300);
+    EXPECT_TRUE(left.r > 200 && left.b < 60);
+    EXPECT_TRUE(right.b > 200 && right.r < 60);
+    for (Rgba p : {ReadPixel(600, 230), ReadPixel(600, 400)})
+        EXPECT_TRUE(p.g == 255 && p.r == 0);
     for (Rgba p : {ReadPixel(200, 100), ReadPixel(600, 300), ReadPixel(400, 550)})
         EXPECT_EQ(p.r + p.g + p.b, 0);
 }
