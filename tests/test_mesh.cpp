@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <new>
+#include <stb/stb_image_write.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -88,19 +89,10 @@ Bytes SmallestFile() {
     return Bytes().header(1, 0).block(3, 1).triangle().u32(0).u32(1).u32(2);
 }
 
-// An uncompressed 24-bit TGA, pixels given as RGB, bottom row first.
-void WriteTga(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb) {
-    std::vector<uint8_t> file(18, 0);
-    file[2] = 2;
-    file[12] = static_cast<uint8_t>(width);
-    file[14] = static_cast<uint8_t>(height);
-    file[16] = 24;
-    for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
-        file.push_back(rgb[i + 2]);
-        file.push_back(rgb[i + 1]);
-        file.push_back(rgb[i]);
-    }
-    ASSERT_TRUE(WriteFile(path, file));
+// An uncompressed 24-bit TGA of one row of RGB pixels.
+void WriteTga(const std::string& path, int width, const std::vector<uint8_t>& rgb) {
+    stbi_write_tga_with_rle = 0;
+    ASSERT_NE(stbi_write_tga(path.c_str(), width, 1, 3, rgb.data()), 0);
 }
 
 class MeshFiles : public testing::Test {
@@ -198,8 +190,8 @@ TEST_F(MeshFiles, TextureNumbersAndNamesOfExactLength) {
     char previous[4096];
     ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
     ASSERT_EQ(chdir(dir.path.c_str()), 0);
-    WriteTga("red_tex_14.tga", 2, 2, std::vector<uint8_t>(12, 200));
-    WriteTga("b.tga", 1, 1, {0, 0, 255});
+    WriteTga("red_tex_14.tga", 2, std::vector<uint8_t>(6, 200));
+    WriteTga("b.tga", 1, {0, 0, 255});
     Bytes b;
     b.header(4, 2);
     const int32_t numbers[] = {0, 2, 3, -1};
@@ -278,8 +270,8 @@ TEST_F(MeshFiles, IndexAtOrBeyondVertexNumDropsTheMesh) {
 // length must load cleanly or be rejected with the short-file message.
 TEST_F(MeshFiles, EveryTruncationOfAValidFileIsRejectedCleanly) {
     const std::string texA = dir.file("a.tga"), texB = dir.file("b.tga");
-    WriteTga(texA, 1, 1, {255, 0, 0});
-    WriteTga(texB, 1, 1, {0, 255, 0});
+    WriteTga(texA, 1, {255, 0, 0});
+    WriteTga(texB, 1, {0, 255, 0});
     Bytes b;
     b.header(2, 2).block(3, 1, true, true, true, 1);
     b.triangle().u32(0).u32(1).u32(2);
@@ -407,7 +399,7 @@ TEST_F(MeshFiles, CalcNormalsSumsUnitFaceNormals) {
 // on the right, drawn with an orthographic view of -1 to 1.
 TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
     const std::string tex = dir.file("rb.tga");
-    WriteTga(tex, 2, 1, {255, 0, 0, 0, 0, 255});
+    WriteTga(tex, 2, {255, 0, 0, 0, 0, 255});
     Bytes b;
     b.header(2, 1).block(4, 2, false, false, true, 1);
     b.f32s({-0.9f, -0.4f, 0, -0.1f, -0.4f, 0, -0.1f, 0.4f, 0, -0.9f, 0.4f, 0});
