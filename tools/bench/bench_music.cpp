@@ -1,16 +1,18 @@
 // Figures for the audio layer: opening (decoding whole) a 75-second soundtrack, and the cost
 // of one spectrum call on the real and the virtual counter. Prints, asserts nothing.
-// Run: SDL_AUDIODRIVER=dummy build-<name>/tests/bench_music
+// Run: SDL_AUDIODRIVER=dummy build-<name>/bench/bench_music
 #include "platform/audio.h"
 #include "platform/clock.h"
-#include "test_support.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -43,8 +45,8 @@ bool MakeSoundtrack(const std::string& path, int rate, int seconds) {
             raw.push_back(static_cast<uint8_t>(static_cast<uint16_t>(s) >> 8));
         }
     }
-    if (!WriteFile(path + ".raw", raw))
-        return false;
+    std::ofstream(path + ".raw", std::ios::binary)
+        .write(reinterpret_cast<const char*>(raw.data()), static_cast<std::streamsize>(raw.size()));
     char command[1024];
     std::snprintf(command, sizeof command,
                   "lame --quiet -r -s %g --bitwidth 16 --signed --little-endian -m j -b 192 "
@@ -94,9 +96,11 @@ int main() {
         std::printf("no audio device (error %u); set SDL_AUDIODRIVER=dummy\n", AudioErrorCode());
         return 1;
     }
-    TempDir dir;
-    const std::string at44 = dir.file("soundtrack44.mp3");
-    const std::string at48 = dir.file("soundtrack48.mp3");
+    const std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("bench_music." + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    const std::string at44 = (dir / "soundtrack44.mp3").string();
+    const std::string at48 = (dir / "soundtrack48.mp3").string();
     if (!MakeSoundtrack(at44, 44100, 75) || !MakeSoundtrack(at48, 48000, 75)) {
         std::printf("lame failed\n");
         return 1;
@@ -110,5 +114,6 @@ int main() {
     PlatformUseVirtualCounter(100000);
     AudioPlay(stream);
     std::printf("spectrum call, virtual counter: %.2f us\n", SpectrumCost(stream, true) * 1e6);
+    std::filesystem::remove_all(dir);
     return 0;
 }
