@@ -58,6 +58,13 @@ void WriteBlob(const std::string& folder) {
     ASSERT_NE(stbi_write_jpg((folder + "/Textures/blob.jpg").c_str(), n, n, 3, rgb.data(), 95), 0);
 }
 
+// The formation step after one update `seconds` later.
+int UpdateAfter(ParticleSystem& ps, double seconds) {
+    AdvanceSeconds(seconds);
+    ps.update();
+    return g_formationStep;
+}
+
 // The scene's view of the particles: 5 units into the screen, on a black background.
 void PrepareFrame() {
     TestWindow();
@@ -160,9 +167,7 @@ TEST(ParticleSystem, FormationSequence) {
     ASSERT_EQ(g_formationStep, 1);
 
     // 1: everything gathers at the origin, whatever the constructor drew.
-    AdvanceSeconds(3.0);
-    ps.update();
-    EXPECT_EQ(g_formationStep, 2);
+    EXPECT_EQ(UpdateAfter(ps, 3.0), 2);
     for (const Particle& p : ps.particles)
         for (int axis = 0; axis < 3; ++axis)
             EXPECT_TRUE(p.position[axis] == 0.0f && p.target[axis] == 0.0f);
@@ -182,15 +187,11 @@ TEST(ParticleSystem, FormationSequence) {
     }
 
     // 3: exactly 2.0 s after call 1 is not yet "more than 2": the burst ends on its targets.
-    AdvanceSeconds(1.5);
-    ps.update();
-    EXPECT_EQ(g_formationStep, 3);
+    EXPECT_EQ(UpdateAfter(ps, 1.5), 3);
     EXPECT_EQ(ps.particles[5].position[1], ps.particles[5].target[1]);
 
     // One tick later the grid is the target.
-    PlatformAdvanceVirtualCounter(1);
-    ps.update();
-    ASSERT_EQ(g_formationStep, 4);
+    ASSERT_EQ(UpdateAfter(ps, 1.0 / kTicksPerSecond), 4);
     ps.update(); // same moment: at most one change per call, and the clock was restarted
     EXPECT_EQ(g_formationStep, 4);
     for (int i = 0; i < kParticleNum; ++i) { // index 0 at (-1, -1), in sevenths of 2
@@ -200,9 +201,7 @@ TEST(ParticleSystem, FormationSequence) {
     }
 
     // Two seconds on, the particles sit on the grid: look at it.
-    AdvanceSeconds(2.0);
-    ps.update();
-    EXPECT_EQ(g_formationStep, 4);
+    EXPECT_EQ(UpdateAfter(ps, 2.0), 4);
     for (const Particle& p : ps.particles)
         for (int axis = 0; axis < 3; ++axis)
             ASSERT_NEAR(p.position[axis], p.target[axis], 1e-6f);
@@ -210,11 +209,7 @@ TEST(ParticleSystem, FormationSequence) {
 
     // 4: after a long stall, still only one change: the mirrored grid, (X, Y) to (-Y, -X).
     std::vector<Particle> grid = ps.particles;
-    AdvanceSeconds(10.0);
-    ps.update();
-    ASSERT_EQ(g_formationStep, 5);
-    EXPECT_EQ(ps.particles[0].target[0], 1.0f);
-    EXPECT_EQ(ps.particles[0].target[1], 1.0f);
+    ASSERT_EQ(UpdateAfter(ps, 10.0), 5);
     for (int i = 0; i < kParticleNum; ++i) {
         EXPECT_EQ(ps.particles[i].target[0], -grid[i].target[1]) << "particle " << i;
         EXPECT_EQ(ps.particles[i].target[1], -grid[i].target[0]) << "particle " << i;
@@ -222,9 +217,7 @@ TEST(ParticleSystem, FormationSequence) {
     }
 
     // 5: eight rings of eight, radii 1.5 down to 0.1875, each starting on +x.
-    AdvanceSeconds(2.0 + 1.0 / kTicksPerSecond);
-    ps.update();
-    ASSERT_EQ(g_formationStep, 6);
+    ASSERT_EQ(UpdateAfter(ps, 2.0 + 1.0 / kTicksPerSecond), 6);
     for (int i = 0; i < kParticleNum; ++i) {
         // The angle is a float: up to 49.5 radians it is off by as much as 2e-6.
         const double radius = 1.5 - 0.1875 * (i / 8);
@@ -234,23 +227,19 @@ TEST(ParticleSystem, FormationSequence) {
     EXPECT_EQ(ps.particles[8].target[0], 1.3125f);
 
     // 6: scatter, with the fade starting on the very call that enters the last step.
-    AdvanceSeconds(2.0 + 1.0 / kTicksPerSecond);
-    ps.update();
-    ASSERT_EQ(g_formationStep, 7);
+    ASSERT_EQ(UpdateAfter(ps, 2.0 + 1.0 / kTicksPerSecond), 7);
     int calls = 1;
     EXPECT_EQ(ps.particles[0].color[3], static_cast<float>(1.0 - 0.001));
     EXPECT_EQ(ps.particles[0].color[0], 1.0f);
 
     // No clamp on time: 2 s in a particle is at its target, 4 s in twice as far from its
     // start, and it carries on.
-    AdvanceSeconds(2.0);
-    ps.update();
+    UpdateAfter(ps, 2.0);
     ++calls;
     const Particle& p = ps.particles[10];
     for (int axis = 0; axis < 3; ++axis)
         EXPECT_NEAR(p.position[axis], p.target[axis], 1e-6f);
-    AdvanceSeconds(2.0);
-    ps.update();
+    UpdateAfter(ps, 2.0);
     ++calls;
     for (int axis = 0; axis < 3; ++axis)
         EXPECT_NEAR(p.position[axis] - p.start[axis], 2.0f * (p.target[axis] - p.start[axis]),
