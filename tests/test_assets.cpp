@@ -55,43 +55,35 @@ void EnterDemoFolder() {
     ASSERT_TRUE(PlatformChangeFolder(DemoDir().c_str())) << DemoDir();
 }
 
-// Level 0 of a loaded texture, RGBA, top row first (as the decoder hands it over).
-std::vector<uint8_t> Texels(const Texture& texture) {
-    std::vector<uint8_t> rgba(static_cast<size_t>(texture.width) * texture.height * 4);
-    glBindTexture(GL_TEXTURE_2D, texture.id);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    return rgba;
-}
-
-struct Box {
-    int x0 = 1 << 30, y0 = 1 << 30, x1 = -1, y1 = -1; // inclusive texels
+// Level 0 of a loaded texture as RGBA, top row first (as the decoder hands it over).
+struct Texels {
+    int w, h;
+    std::vector<uint8_t> rgba;
+    explicit Texels(const Texture& texture)
+        : w(texture.width), h(texture.height), rgba(static_cast<size_t>(w) * h * 4) {
+        glBindTexture(GL_TEXTURE_2D, texture.id);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    }
+    const uint8_t* at(int x, int y) const { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; }
+    // Mean brightness in [0, 1] of the texels for which inside(x, y) holds.
+    template <typename Inside> double mean(Inside inside) const {
+        double sum = 0;
+        size_t count = 0;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (inside(x, y)) {
+                    sum += (at(x, y)[0] + at(x, y)[1] + at(x, y)[2]) / (3.0 * 255.0);
+                    ++count;
+                }
+        return count ? sum / count : 0.0;
+    }
 };
-// Bounding box of the texels whose alpha exceeds `threshold`.
-Box VisibleBox(const std::vector<uint8_t>& rgba, int width, int height, uint8_t threshold) {
-    Box box;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            if (rgba[(static_cast<size_t>(y) * width + x) * 4 + 3] > threshold) {
-                box.x0 = std::min(box.x0, x);
-                box.y0 = std::min(box.y0, y);
-                box.x1 = std::max(box.x1, x);
-                box.y1 = std::max(box.y1, y);
-            }
-    return box;
-}
 
-struct Rect {
-    double left, top, right, bottom; // window pixels
-};
-// Where the visible part of a picture lands when the overlay draws it w x h texels centred
-// on (cx, cy) with its width and height scaled by (sx, sy).
-Rect Placed(const Box& box, int w, int h, double cx, double cy, double sx, double sy) {
-    return {cx + (box.x0 - w / 2.0) * sx, cy + (box.y0 - h / 2.0) * sy,
-            cx + (box.x1 + 1 - w / 2.0) * sx, cy + (box.y1 + 1 - h / 2.0) * sy};
-}
-bool Overlaps(const Rect& a, const Rect& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+Texels Load(const char* path) {
+    Texture texture;
+    EXPECT_TRUE(LoadTexture(texture, path)) << path;
+    return Texels(texture);
 }
 
 TEST(Pictures, EveryPictureLoadsThroughTheDemosLoaderWithoutAReport) {
@@ -101,177 +93,122 @@ TEST(Pictures, EveryPictureLoadsThroughTheDemosLoaderWithoutAReport) {
         SCOPED_TRACE(spec.path);
         BoxLog log;
         Texture texture;
-        EXPECT_TRUE(LoadTexture(texture, spec.path));
-        EXPECT_TRUE(texture.loaded);
+        ASSERT_TRUE(LoadTexture(texture, spec.path) && texture.loaded);
         EXPECT_EQ(texture.width, spec.width);
         EXPECT_EQ(texture.height, spec.height);
         EXPECT_TRUE(log.texts.empty()) << log.texts.front();
-        if (!texture.loaded)
-            continue;
         // Opaque pictures come without alpha (every texel reads 255); lettering has it.
-        std::vector<uint8_t> rgba = Texels(texture);
+        const Texels t(texture);
         uint8_t lowestAlpha = 255;
-        for (size_t i = 3; i < rgba.size(); i += 4)
-            lowestAlpha = std::min(lowestAlpha, rgba[i]);
+        for (size_t i = 3; i < t.rgba.size(); i += 4)
+            lowestAlpha = std::min(lowestAlpha, t.rgba[i]);
         EXPECT_EQ(lowestAlpha == 0, spec.alpha);
     }
     // The demo spells the loading picture's path with a backslash.
     BoxLog log;
-    Overlay loading("Text\\loading.png");
-    EXPECT_TRUE(loading.loaded);
+    EXPECT_TRUE(Overlay("Text\\loading.png").loaded);
     EXPECT_TRUE(log.texts.empty());
 }
 
-TEST(Pictures, LoadingLetteringIsLightSoTheTintShowsAndNamesAreDarkOnClearGround) {
+// The loading lettering is light so that the tint shows; the names are dark on the white
+// backdrop. Both on clear ground. The names pulse to 1.5 times their size about the credits
+// scene's centres (the third also widens by one picture width per unit of bass, which the
+// soundtrack keeps under 0.5): they stay inside the window and apart.
+TEST(Pictures, LetteringIsShadedForItsBackdropAndNamesFitApart) {
     TestWindow();
     EnterDemoFolder();
-    struct Expect {
+    const struct {
         const char* path;
         bool light;
-    };
-    for (const Expect& e : {Expect{"Text/loading.png", true}, Expect{"Text/skrabo.png", false},
-                            Expect{"Text/plind.png", false}, Expect{"Text/vexa.png", false}}) {
-        SCOPED_TRACE(e.path);
-        Overlay picture(e.path);
+        double cx, cy, widthScale;
+    } letterings[] = {{"Text/loading.png", true, 0, 0, 0},
+                      {"Text/skrabo.png", false, 180, 150, 1.5},
+                      {"Text/plind.png", false, 600, 250, 1.5},
+                      {"Text/vexa.png", false, 400, 450, 2.0}};
+    std::vector<std::array<double, 4>> placed; // left, top, right, bottom in window pixels
+    for (const auto& l : letterings) {
+        SCOPED_TRACE(l.path);
+        Overlay picture(l.path);
         ASSERT_TRUE(picture.loaded);
-        std::vector<uint8_t> rgba = Texels(picture);
-        int w = picture.width, h = picture.height;
+        const Texels t(picture);
+        const int w = t.w, h = t.h;
         for (auto [x, y] :
              {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}})
-            EXPECT_EQ(rgba[(static_cast<size_t>(y) * w + x) * 4 + 3], 0);
-        // Average brightness of the solid parts of the lettering.
-        double sum = 0;
-        int count = 0;
-        for (size_t i = 0; i < rgba.size(); i += 4)
-            if (rgba[i + 3] == 255) {
-                sum += (rgba[i] + rgba[i + 1] + rgba[i + 2]) / 3.0;
-                ++count;
+            EXPECT_EQ(t.at(x, y)[3], 0);
+        int solid = 0, x0 = w, y0 = h, x1 = -1, y1 = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                solid += t.at(x, y)[3] == 255;
+                if (t.at(x, y)[3] > 8) {
+                    x0 = std::min(x0, x), y0 = std::min(y0, y);
+                    x1 = std::max(x1, x), y1 = std::max(y1, y);
+                }
             }
-        ASSERT_GT(count, 500);
-        if (e.light)
-            EXPECT_GT(sum / count, 240.0);
-        else
-            EXPECT_LT(sum / count, 70.0);
-    }
-}
-
-TEST(Pictures, CreditNamesStayInsideTheWindowAndApartAtTheirLargest) {
-    TestWindow();
-    EnterDemoFolder();
-    // The credits scene's fixed centres. The pulse reaches 1.5 times the picture's size;
-    // the third name's width also grows by one picture width per unit of bass, which the
-    // soundtrack keeps well under 0.5.
-    struct Name {
-        const char* path;
-        double cx, cy, widthScale;
-    };
-    const Name names[] = {{"Text/skrabo.png", 180, 150, 1.5},
-                          {"Text/plind.png", 600, 250, 1.5},
-                          {"Text/vexa.png", 400, 450, 2.0}};
-    std::vector<Rect> placed;
-    for (const Name& n : names) {
-        SCOPED_TRACE(n.path);
-        Overlay picture(n.path);
-        ASSERT_TRUE(picture.loaded);
-        Box box = VisibleBox(Texels(picture), picture.width, picture.height, 8);
-        ASSERT_GE(box.x1, box.x0);
-        Rect r = Placed(box, picture.width, picture.height, n.cx, n.cy, n.widthScale, 1.5);
-        EXPECT_GE(r.left, 0);
-        EXPECT_GE(r.top, 0);
-        EXPECT_LE(r.right, 800);
-        EXPECT_LE(r.bottom, 600);
+        ASSERT_GT(solid, 500);
+        const double shade = t.mean([&](int x, int y) { return t.at(x, y)[3] == 255; });
+        EXPECT_TRUE(l.light ? shade > 240 / 255.0 : shade < 70 / 255.0) << shade;
+        if (l.light)
+            continue;
+        const double sx = l.widthScale, sy = 1.5;
+        const std::array<double, 4> r = {l.cx + (x0 - w / 2.0) * sx, l.cy + (y0 - h / 2.0) * sy,
+                                         l.cx + (x1 + 1 - w / 2.0) * sx,
+                                         l.cy + (y1 + 1 - h / 2.0) * sy};
+        EXPECT_TRUE(r[0] >= 0 && r[1] >= 0 && r[2] <= 800 && r[3] <= 600);
+        for (const auto& o : placed)
+            EXPECT_FALSE(r[0] < o[2] && o[0] < r[2] && r[1] < o[3] && o[1] < r[3]) << "overlap";
         placed.push_back(r);
     }
-    for (size_t i = 0; i < placed.size(); ++i)
-        for (size_t j = i + 1; j < placed.size(); ++j)
-            EXPECT_FALSE(Overlaps(placed[i], placed[j])) << i << " and " << j;
 }
 
-TEST(Pictures, ParticleIsWhiteInTheMiddleAndBlackAtTheEdgesSinceItIsAddedToTheScreen) {
+// The particle is added to the screen: white in the middle, black at the edges. Particles
+// also want a dark background; the group picture fades into white, so it is pale. The sphere
+// map is looked up with eye-space up towards row t = 1, the file's bottom: surfaces facing up
+// must mirror the bright sky, those facing down the floor.
+TEST(Pictures, BrightnessSuitsHowEachPictureIsDrawn) {
     TestWindow();
     EnterDemoFolder();
-    Texture blob;
-    ASSERT_TRUE(LoadTexture(blob, "Textures/blob.jpg"));
-    std::vector<uint8_t> rgba = Texels(blob);
-    int w = blob.width, h = blob.height;
-    auto at = [&](int x, int y) { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; };
-    EXPECT_GT(at(w / 2, h / 2)[0], 240);
+    const Texels blob = Load("Textures/blob.jpg");
+    EXPECT_GT(blob.at(blob.w / 2, blob.h / 2)[0], 240);
     int brightestEdge = 0;
-    for (int i = 0; i < w; ++i)
+    for (int i = 0; i < blob.w; ++i)
         for (int c = 0; c < 3; ++c)
-            brightestEdge = std::max({brightestEdge, int(at(i, 0)[c]), int(at(i, h - 1)[c]),
-                                      int(at(0, i)[c]), int(at(w - 1, i)[c])});
+            brightestEdge =
+                std::max({brightestEdge, int(blob.at(i, 0)[c]), int(blob.at(i, blob.h - 1)[c]),
+                          int(blob.at(0, i)[c]), int(blob.at(blob.w - 1, i)[c])});
     EXPECT_LE(brightestEdge, 2);
-}
 
-// Mean of a texel channel over the texels for which `inside(x, y)` holds.
-template <typename Inside>
-double MeanBrightness(const std::vector<uint8_t>& rgba, int w, int h, Inside inside) {
-    double sum = 0;
-    size_t count = 0;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (inside(x, y)) {
-                const uint8_t* p = &rgba[(static_cast<size_t>(y) * w + x) * 4];
-                sum += (p[0] + p[1] + p[2]) / (3.0 * 255.0);
-                ++count;
-            }
-    return count ? sum / count : 0.0;
-}
-
-TEST(Pictures, BackgroundsSuitWhatIsDrawnOverThem) {
-    TestWindow();
-    EnterDemoFolder();
     auto all = [](int, int) { return true; };
-    // Particles add light: their background must be dark. The group picture fades into the
-    // white backdrop: it is pale.
-    Texture particleBg, group;
-    ASSERT_TRUE(LoadTexture(particleBg, "Textures/particlebg.jpg"));
-    ASSERT_TRUE(LoadTexture(group, "Text/trollbeks.jpg"));
-    EXPECT_LT(MeanBrightness(Texels(particleBg), particleBg.width, particleBg.height, all), 0.15);
-    EXPECT_GT(MeanBrightness(Texels(group), group.width, group.height, all), 0.5);
-
-    // The sphere map is looked up with eye-space up towards texture row t = 1, the file's
-    // bottom: surfaces facing up must mirror the bright sky, those facing down the floor.
-    Texture chrome;
-    ASSERT_TRUE(LoadTexture(chrome, "Textures/oooh.png"));
-    std::vector<uint8_t> texels = Texels(chrome);
-    int w = chrome.width, h = chrome.height;
-    double up = MeanBrightness(texels, w, h, [&](int, int y) { return y > h * 3 / 4; });
-    double down = MeanBrightness(texels, w, h, [&](int, int y) { return y < h / 4; });
-    EXPECT_GT(up, down + 0.2);
+    EXPECT_LT(Load("Textures/particlebg.jpg").mean(all), 0.15);
+    EXPECT_GT(Load("Text/trollbeks.jpg").mean(all), 0.5);
+    const Texels chrome = Load("Textures/oooh.png");
+    EXPECT_GT(chrome.mean([&](int, int y) { return y > chrome.h * 3 / 4; }),
+              chrome.mean([&](int, int y) { return y < chrome.h / 4; }) + 0.2);
 }
 
+// bg2 is drawn 1600 x 1200 about the window's centre, so within 500 window pixels of it (all
+// the window ever shows) a texel at window offset (dx, dy) is at texture
+// (0.5 + dx / 1600, 0.5 + dy / 1200). Turning by 60 degrees must change little, yet it is a
+// pattern: half as far on, it differs.
 TEST(Pictures, TurningBackgroundLooksTheSameAfterASixthOfATurn) {
     TestWindow();
     EnterDemoFolder();
-    // Drawn 1600 x 1200 about the window's centre, so within 500 window pixels of it (all
-    // the window ever shows) a texel at window offset (dx, dy) is at texture
-    // (0.5 + dx / 1600, 0.5 + dy / 1200). Turning by 60 degrees must change little.
-    Texture bg2;
-    ASSERT_TRUE(LoadTexture(bg2, "Textures/bg2.png"));
-    std::vector<uint8_t> texels = Texels(bg2);
-    int w = bg2.width, h = bg2.height;
-    auto at = [&](double dx, double dy, int c) {
-        int x = std::clamp(static_cast<int>((0.5 + dx / 1600.0) * w), 0, w - 1);
-        int y = std::clamp(static_cast<int>((0.5 + dy / 1200.0) * h), 0, h - 1);
-        return texels[(static_cast<size_t>(y) * w + x) * 4 + c] / 255.0;
+    const Texels bg2 = Load("Textures/bg2.png");
+    auto at = [&](double r, double a, int c) {
+        const int x =
+            std::clamp(static_cast<int>((0.5 + r * std::cos(a) / 1600.0) * bg2.w), 0, bg2.w - 1);
+        const int y =
+            std::clamp(static_cast<int>((0.5 + r * std::sin(a) / 1200.0) * bg2.h), 0, bg2.h - 1);
+        return bg2.at(x, y)[c] / 255.0;
     };
-    const double turn = 60.0 * M_PI / 180.0;
+    const double turn = M_PI / 3;
     double difference = 0, contrast = 0;
     int count = 0;
     for (double r = 40; r < 500; r += 23)
-        for (double a = 0; a < 2 * M_PI; a += 0.173) {
-            double dx = r * std::cos(a), dy = r * std::sin(a);
-            double tx = r * std::cos(a + turn), ty = r * std::sin(a + turn);
-            double nx = r * std::cos(a + turn / 2), ny = r * std::sin(a + turn / 2);
+        for (double a = 0; a < 2 * M_PI; a += 0.173, ++count)
             for (int c = 0; c < 3; ++c) {
-                difference += std::fabs(at(dx, dy, c) - at(tx, ty, c));
-                contrast += std::fabs(at(dx, dy, c) - at(nx, ny, c));
+                difference += std::fabs(at(r, a, c) - at(r, a + turn, c));
+                contrast += std::fabs(at(r, a, c) - at(r, a + turn / 2, c));
             }
-            ++count;
-        }
-    // Nearly the same a sixth of a turn on, yet a pattern (half as far on, it differs).
     EXPECT_LT(difference / count, 0.03);
     EXPECT_GT(contrast / count, 0.06);
 }
