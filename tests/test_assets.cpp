@@ -16,6 +16,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -213,87 +214,19 @@ TEST(Pictures, TurningBackgroundLooksTheSameAfterASixthOfATurn) {
     EXPECT_GT(contrast / count, 0.06);
 }
 
+// Each file holds one mesh with normals only and nothing after it: flag 'N', version 1, one
+// mesh, no textures; then V, T, normals, no colours, no texture coordinates, no texture.
 TEST(Models, FilesHoldOneMeshWithNormalsOnlyAndNothingAfterIt) {
     for (const char* path : kModels) {
         SCOPED_TRACE(path);
         std::vector<uint8_t> bytes = ReadFileBytes(DemoDir() + "/" + path);
         ASSERT_GE(bytes.size(), 40u);
-        auto word = [&](size_t i) {
-            return static_cast<int32_t>(bytes[i * 4] | bytes[i * 4 + 1] << 8 |
-                                        bytes[i * 4 + 2] << 16 | uint32_t(bytes[i * 4 + 3]) << 24);
-        };
-        // Flag 'N', version 1, one mesh, no textures; then V, T, normals, no colours, no
-        // texture coordinates, no texture.
-        EXPECT_EQ(word(0), 78);
-        EXPECT_EQ(word(1), 1);
-        EXPECT_EQ(word(2), 1);
-        EXPECT_EQ(word(3), 0);
-        int64_t v = word(4), t = word(5);
-        EXPECT_EQ(word(6), 1);
-        EXPECT_EQ(word(7), 0);
-        EXPECT_EQ(word(8), 0);
-        EXPECT_EQ(word(9), 0);
-        EXPECT_EQ(static_cast<int64_t>(bytes.size()), 40 + 12 * v + 12 * t + 12 * v);
+        int32_t word[10];
+        std::memcpy(word, bytes.data(), sizeof word);
+        const int32_t want[10] = {78, 1, 1, 0, word[4], word[5], 1, 0, 0, 0};
+        EXPECT_TRUE(std::equal(word, word + 10, want));
+        EXPECT_EQ(static_cast<int64_t>(bytes.size()), 40 + 24 * int64_t(word[4]) + 12 * word[5]);
     }
-}
-
-// The one mesh of a model file, with what the checks below need.
-struct MeshFacts {
-    int32_t vertexNum = 0, triangleNum = 0;
-    float worstNormalError = 0;
-    size_t openOrTornEdges = 0;   // edges not shared by exactly two opposite triangles
-    double signedVolume = 0;      // positive when wound counter-clockwise from outside
-    size_t inwardNormals = 0;     // corners whose normal points against its face
-    double extent[3] = {0, 0, 0}; // size along x, y, z
-    double radius = 0;            // farthest vertex from the origin
-};
-
-MeshFacts Inspect(const Mesh& mesh) {
-    MeshFacts f;
-    f.vertexNum = mesh.vertexNum;
-    f.triangleNum = mesh.triangleNum;
-    const float* v = mesh.vertices;
-    double lo[3] = {1e9, 1e9, 1e9}, hi[3] = {-1e9, -1e9, -1e9};
-    for (int32_t i = 0; i < mesh.vertexNum; ++i) {
-        const float* n = &mesh.normals[i * 3];
-        f.worstNormalError = std::max(
-            f.worstNormalError, std::fabs(std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) - 1));
-        double r2 = 0;
-        for (int a = 0; a < 3; ++a) {
-            lo[a] = std::min(lo[a], double(v[i * 3 + a]));
-            hi[a] = std::max(hi[a], double(v[i * 3 + a]));
-            r2 += double(v[i * 3 + a]) * v[i * 3 + a];
-        }
-        f.radius = std::max(f.radius, std::sqrt(r2));
-    }
-    for (int a = 0; a < 3; ++a)
-        f.extent[a] = hi[a] - lo[a];
-    // Each directed edge once, and its reverse once: closed and consistently wound.
-    std::map<std::pair<uint32_t, uint32_t>, int> directed;
-    for (int32_t t = 0; t < mesh.triangleNum; ++t) {
-        const uint32_t* tri = &mesh.indices[t * 3];
-        for (int e = 0; e < 3; ++e)
-            ++directed[{tri[e], tri[(e + 1) % 3]}];
-        const float* a = &v[tri[0] * 3];
-        const float* b = &v[tri[1] * 3];
-        const float* c = &v[tri[2] * 3];
-        double ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
-        double ac[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
-        double face[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
-                          ab[0] * ac[1] - ab[1] * ac[0]};
-        f.signedVolume += (a[0] * face[0] + a[1] * face[1] + a[2] * face[2]) / 6.0;
-        for (int k = 0; k < 3; ++k) {
-            const float* n = &mesh.normals[tri[k] * 3];
-            if (face[0] * n[0] + face[1] * n[1] + face[2] * n[2] < 0)
-                ++f.inwardNormals;
-        }
-    }
-    for (const auto& [edge, count] : directed) {
-        auto reverse = directed.find({edge.second, edge.first});
-        if (count != 1 || reverse == directed.end() || reverse->second != 1)
-            ++f.openOrTornEdges;
-    }
-    return f;
 }
 
 TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
@@ -305,30 +238,61 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
         Model model(path);
         EXPECT_TRUE(log.texts.empty()) << log.texts.front();
         ASSERT_EQ(model.meshNum, 1);
-        EXPECT_EQ(model.textureNum, 0);
         const Mesh& mesh = *model.meshes[0];
-        ASSERT_TRUE(mesh.indexed);
-        ASSERT_NE(mesh.normals, nullptr);
-        EXPECT_EQ(mesh.colors, nullptr);
-        EXPECT_EQ(mesh.texture, -1);
-        MeshFacts f = Inspect(mesh);
-        EXPECT_LT(f.worstNormalError, 1e-4f);
-        EXPECT_EQ(f.openOrTornEdges, 0u);
-        EXPECT_GT(f.signedVolume, 0.0);
-        // Smooth normals may lean past a sliver of a face; none should point inward wholesale.
-        EXPECT_LT(f.inwardNormals, static_cast<size_t>(f.triangleNum) * 3 / 1000);
-        double widest = *std::max_element(f.extent, f.extent + 3);
+        ASSERT_TRUE(mesh.indexed && mesh.normals);
+        EXPECT_TRUE(model.textureNum == 0 && !mesh.colors && mesh.texture == -1);
+        const float* v = mesh.vertices;
+        float worstNormalError = 0;
+        double lo[3] = {1e9, 1e9, 1e9}, hi[3] = {-1e9, -1e9, -1e9}, radius = 0;
+        for (int32_t i = 0; i < mesh.vertexNum; ++i) {
+            const float* n = &mesh.normals[i * 3];
+            worstNormalError =
+                std::max(worstNormalError,
+                         std::fabs(std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) - 1));
+            for (int a = 0; a < 3; ++a) {
+                lo[a] = std::min(lo[a], double(v[i * 3 + a]));
+                hi[a] = std::max(hi[a], double(v[i * 3 + a]));
+            }
+            radius = std::max(radius, std::hypot(double(v[i * 3]), v[i * 3 + 1], v[i * 3 + 2]));
+        }
+        EXPECT_LT(worstNormalError, 1e-4f);
+        // Each directed edge once and its reverse once: closed and consistently wound. The
+        // volume is positive when wound counter-clockwise from outside; smooth normals may
+        // lean past a sliver of a face, but none should point inward wholesale.
+        std::map<std::pair<uint32_t, uint32_t>, int> directed;
+        double volume = 0;
+        size_t inwardNormals = 0;
+        for (int32_t t = 0; t < mesh.triangleNum; ++t) {
+            const uint32_t* tri = &mesh.indices[t * 3];
+            for (int e = 0; e < 3; ++e)
+                ++directed[{tri[e], tri[(e + 1) % 3]}];
+            const float *a = &v[tri[0] * 3], *b = &v[tri[1] * 3], *c = &v[tri[2] * 3];
+            const double ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+            const double ac[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
+            const double face[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
+                                    ab[0] * ac[1] - ab[1] * ac[0]};
+            volume += (a[0] * face[0] + a[1] * face[1] + a[2] * face[2]) / 6.0;
+            for (int k = 0; k < 3; ++k) {
+                const float* n = &mesh.normals[tri[k] * 3];
+                inwardNormals += face[0] * n[0] + face[1] * n[1] + face[2] * n[2] < 0;
+            }
+        }
+        size_t openOrTornEdges = 0;
+        for (const auto& [edge, count] : directed) {
+            auto reverse = directed.find({edge.second, edge.first});
+            openOrTornEdges += count != 1 || reverse == directed.end() || reverse->second != 1;
+        }
+        EXPECT_EQ(openOrTornEdges, 0u);
+        EXPECT_GT(volume, 0.0);
+        EXPECT_LT(inwardNormals, static_cast<size_t>(mesh.triangleNum) * 3 / 1000);
+        const double widest = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
         if (std::string(path) == "Models/cross.mesh") {
             // Across the camera's view from 20 units; the spheres keep 7 units away and are
             // 1 unit in radius, so even the tumbling tips must stay well inside 6.
-            EXPECT_GE(widest, 4.0);
-            EXPECT_LE(widest, 5.0);
-            EXPECT_LT(f.radius, 3.0);
+            EXPECT_TRUE(widest >= 4.0 && widest <= 5.0 && radius < 3.0) << widest << " " << radius;
         } else {
             // Three of them stand 4 units apart, swaying 1 unit.
-            EXPECT_GE(widest, 2.0);
-            EXPECT_LT(widest, 3.0);
-            EXPECT_LT(f.radius, 1.5);
+            EXPECT_TRUE(widest >= 2.0 && widest < 3.0 && radius < 1.5) << widest << " " << radius;
         }
         model.draw();
         EXPECT_TRUE(log.texts.empty());
