@@ -214,26 +214,21 @@ TEST(Pictures, TurningBackgroundLooksTheSameAfterASixthOfATurn) {
     EXPECT_GT(contrast / count, 0.06);
 }
 
-// Each file holds one mesh with normals only and nothing after it: flag 'N', version 1, one
-// mesh, no textures; then V, T, normals, no colours, no texture coordinates, no texture.
-TEST(Models, FilesHoldOneMeshWithNormalsOnlyAndNothingAfterIt) {
+// Each file holds one mesh with normals only and nothing after it (flag 'N', version 1, one
+// mesh, no textures; then V, T, normals, no colours, no texture coordinates, no texture),
+// closed, with unit normals, sized for its scene.
+TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
+    TestWindow();
+    EnterDemoFolder();
     for (const char* path : kModels) {
         SCOPED_TRACE(path);
-        std::vector<uint8_t> bytes = ReadFileBytes(DemoDir() + "/" + path);
+        std::vector<uint8_t> bytes = ReadFileBytes(path);
         ASSERT_GE(bytes.size(), 40u);
         int32_t word[10];
         std::memcpy(word, bytes.data(), sizeof word);
         const int32_t want[10] = {78, 1, 1, 0, word[4], word[5], 1, 0, 0, 0};
         EXPECT_TRUE(std::equal(word, word + 10, want));
         EXPECT_EQ(static_cast<int64_t>(bytes.size()), 40 + 24 * int64_t(word[4]) + 12 * word[5]);
-    }
-}
-
-TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
-    TestWindow();
-    EnterDemoFolder();
-    for (const char* path : kModels) {
-        SCOPED_TRACE(path);
         BoxLog log;
         Model model(path);
         EXPECT_TRUE(log.texts.empty()) << log.texts.front();
