@@ -415,10 +415,8 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
     auto model = load(b);
     ASSERT_TRUE(reports().empty());
 
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
+    glMatrixMode(GL_PROJECTION); // identity: the view is -1 to 1 across
     glLoadIdentity();
-    glOrtho(-1, 1, -1, 1, -1, 1);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glDisable(GL_LIGHTING);
@@ -427,9 +425,6 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     model->draw();
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
 
     const Rgba left = ReadPixel(44, 300), right = ReadPixel(356, 300);
     EXPECT_TRUE(left.r > 200 && left.b < 60);
