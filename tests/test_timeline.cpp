@@ -931,7 +931,7 @@ TEST(CreditsScene, GroupPictureFadesAndNamesComeAndGoOnTime) {
         EXPECT_EQ(CountNotWhite(demo.mainFrame(moment)), 0) << moment;
 }
 
-TEST(Spectrum, ConstantValuePushesTheSpheresAndShakesTheView) {
+TEST(Spectrum, SilentHoldsStillAndAConstantValuePushesTheSpheresAndShakesTheView) {
     Playthrough& demo = Playthrough::get();
     const CaptureRun& constant = demo.run("constant");
     ExpectFollowsTimeline(constant, demo.quick);
