@@ -3,9 +3,11 @@
 
 #include "app/demo_window.h"
 #include "app/globals.h"
-#include "app/random.h"
+#include "base/random.h"
 #include "music/music.h"
 #include "platform/window.h"
+#include "scenes/assets.h"
+#include "scenes/loading.h"
 #include "scenes/scenes.h"
 
 #include <GL/gl.h>
@@ -30,20 +32,23 @@ Demo::Demo(DemoWindow* window_) : window(window_) {
         g_music->play();
 }
 
+void Demo::load() {
+    // A quit asked for while loading is lost: pump's answer is dropped on purpose.
+    LoadAssets(window->width, window->height, [this] { window->pump(); });
+}
+
 void Demo::frame() {
-    static const SceneFunction scenes[] = {runTitleScene, runScene1, runScene2, runScene3,
-                                           runScene4};
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    DispatchScene(scenes, 5);
+    DispatchScene(kScenes, kSceneNum);
 }
 
-void DispatchScene(const SceneFunction* scenes, int sceneNum) {
+void DispatchScene(const Scene* scenes, int sceneNum) {
     if (g_sceneIndex >= 0 && g_sceneIndex < sceneNum) {
-        if (scenes[g_sceneIndex]())
+        if (scenes[g_sceneIndex].run())
             ++g_sceneIndex;
     } else {
         PlatformPostQuit();

@@ -2,6 +2,7 @@
 #pragma once
 
 class DemoWindow;
+struct Scene;
 
 class Demo {
   public:
@@ -12,19 +13,15 @@ class Demo {
     // One frame: clear, identity modelview, then the scene g_sceneIndex selects; past the
     // last scene it posts the quit message and draws nothing.
     void frame();
-    // Defined with the scenes: the loading picture, every asset, the fade.
+    // The loading picture, every asset, the fade (scenes/loading.h).
     void load();
 
     DemoWindow* window;
 };
 
-// A scene: called once per frame while current, with the buffers cleared and the modelview
-// matrix the identity; returns true on its last frame.
-typedef bool (*SceneFunction)();
-
 // Calls the scene g_sceneIndex selects from `scenes` and advances the index when it ends;
 // an index outside the table posts the quit message and draws nothing.
-void DispatchScene(const SceneFunction* scenes, int sceneNum);
+void DispatchScene(const Scene* scenes, int sceneNum);
 
 // The whole program after the full-screen question: window, demo, main loop. Returns the
 // process exit code.

@@ -2,7 +2,7 @@
 // two seconds per flight, timed by one clock that starts on the first update.
 #include "effects/particle_system.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 #include <GL/gl.h>
 #include <cmath>

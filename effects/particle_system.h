@@ -2,7 +2,7 @@
 // image and eight rings, then scatter and fade.
 #pragma once
 
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 #include "resources/texture.h"
 
 #include <vector>

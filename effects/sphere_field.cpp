@@ -2,7 +2,7 @@
 // turned and pushed by the music value of the frame.
 #include "effects/sphere_field.h"
 
-#include "app/random.h"
+#include "base/random.h"
 
 #include <GL/gl.h>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The soundtrack through the audio layer, with the demo's own messages for every failure.
 #include "music/music.h"
 
-#include "app/report_error.h"
+#include "base/report_error.h"
 #include "platform/audio.h"
 
 namespace {

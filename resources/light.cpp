@@ -2,7 +2,7 @@
 // that keeps a copy of every parameter it sends.
 #include "resources/light.h"
 
-#include "app/report_error.h"
+#include "base/report_error.h"
 
 namespace {
 const int kLightSlotNum = 8;

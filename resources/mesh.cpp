@@ -2,7 +2,7 @@
 // model file, drawn mesh by mesh.
 #include "resources/mesh.h"
 
-#include "app/report_error.h"
+#include "base/report_error.h"
 #include "resources/mesh_file.h"
 
 #include <GL/gl.h>

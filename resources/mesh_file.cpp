@@ -2,7 +2,7 @@
 // Each file is read whole into memory first and then parsed through a bounds-checked cursor.
 #include "resources/mesh_file.h"
 
-#include "app/report_error.h"
+#include "base/report_error.h"
 #include "platform/files.h"
 #include "resources/byte_reader.h"
 #include "resources/mesh.h"

@@ -1,8 +1,8 @@
 // Overlays: pictures drawn flat in window pixels with their own projection, origin top-left.
 #include "resources/overlay.h"
 
-#include "app/globals.h"
-#include "app/report_error.h"
+#include "base/report_error.h"
+#include "base/window_size.h"
 
 #include <GL/glu.h>
 

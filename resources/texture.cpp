@@ -2,7 +2,7 @@
 // the picture decoder) and the mipmapped upload.
 #include "resources/texture.h"
 
-#include "app/report_error.h"
+#include "base/report_error.h"
 #include "platform/files.h"
 #include "platform/image_decoder.h"
 #include "resources/tga_reader.h"

@@ -9,7 +9,9 @@ struct Camera;
 class CameraPath;
 class Light;
 class ParticleSystem;
+class Music;
 
+extern Music* g_music;
 extern Model* g_crossModel;
 extern Model* g_rundingdingsModel;
 extern Overlay* g_skraboOverlay;

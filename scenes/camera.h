@@ -1,7 +1,7 @@
 // Look-at cameras, eased blends between two of them, and timed paths of keys.
 #pragma once
 
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 
 #include <cstdint>
 #include <vector>

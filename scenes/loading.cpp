@@ -1,9 +1,8 @@
 // Start-up: the loading picture, every asset in a fixed order, then a two-second fade.
-#include "app/demo.h"
-#include "app/demo_window.h"
-#include "app/globals.h"
-#include "app/report_error.h"
-#include "app/scene_timer.h"
+#include "scenes/loading.h"
+#include "base/report_error.h"
+#include "base/scene_timer.h"
+#include "base/window_size.h"
 #include "effects/particle_system.h"
 #include "effects/sphere_field.h"
 #include "music/music.h"
@@ -16,6 +15,7 @@
 #include <GL/glu.h>
 #include <cmath>
 
+Music* g_music = nullptr;
 Model* g_crossModel = nullptr;
 Model* g_rundingdingsModel = nullptr;
 Overlay* g_skraboOverlay = nullptr;
@@ -42,7 +42,7 @@ Texture* NewTexture(const char* fileName) {
 }
 } // namespace
 
-void Demo::load() {
+void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<void()>& showFrame) {
     // The one path written with a backslash; the file layer accepts either separator.
     Overlay loading("Text\\loading.png");
 
@@ -51,8 +51,8 @@ void Demo::load() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
-    g_windowWidth = window->width;
-    g_windowHeight = window->height;
+    g_windowWidth = windowWidth;
+    g_windowHeight = windowHeight;
 
     loading.color[0] = 0.17253245f;
     loading.color[1] = 0.4352345f;
@@ -64,7 +64,7 @@ void Demo::load() {
         ReportError("Can't draw overlay without window size.");
     }
     // Shows the loading picture; it is not redrawn while the files are read.
-    window->pump();
+    showFrame();
 
     g_music = new Music();
     g_crossModel = new Model("Models/cross.mesh");
@@ -124,7 +124,7 @@ void Demo::load() {
         loading.color[3] = 1.0f - 0.5f * fade.elapsedSeconds;
         loading.draw();
         // A quit asked for now is lost: the result is ignored on purpose.
-        window->pump();
+        showFrame();
         fade.update();
     }
 

@@ -1,7 +1,6 @@
 // The credits: a white backdrop, the group picture fading out, three names popping in and
 // pulsing (the last one stretched by the bass), then white until the end.
-#include "app/globals.h"
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 #include "music/music.h"
 #include "resources/overlay.h"
 #include "scenes/assets.h"
@@ -37,7 +36,7 @@ void FadeFrom(Overlay& overlay, SceneTimer& clock, float start) {
 }
 } // namespace
 
-bool runScene4() {
+bool runCreditsScene() {
     static SceneTimer clock;
     g_music->updateSpectrum();
 
@@ -80,5 +79,5 @@ bool runScene4() {
         FadeFrom(*g_plindOverlay, clock, 15.0f);
         FadeFrom(*g_vexaOverlay, clock, 15.0f);
     }
-    return clock.update() > 18.0f;
+    return clock.update() > kCreditsSceneSeconds;
 }

@@ -1,7 +1,6 @@
 // The mosaic models: a turning background, a rolling sphere-mapped model on a camera path,
 // two more after four seconds, and the whole view shaken by the music.
-#include "app/globals.h"
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 #include "music/music.h"
 #include "resources/light.h"
 #include "resources/mesh.h"
@@ -29,7 +28,7 @@ void DrawModelAt(float x, float degrees) {
 }
 } // namespace
 
-bool runScene2() {
+bool runMosaicScene() {
     static SceneTimer clock;
 
     g_music->updateSpectrum();
@@ -70,5 +69,5 @@ bool runScene2() {
     glDisable(GL_TEXTURE_GEN_S);
     glDisable(GL_TEXTURE_GEN_T);
     glDisable(GL_TEXTURE_2D);
-    return clock.update() > 20.0f;
+    return clock.update() > kMosaicSceneSeconds;
 }

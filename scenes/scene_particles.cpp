@@ -1,12 +1,12 @@
 // The particle choreography over its background. Nothing here reacts to the music.
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 #include "effects/particle_system.h"
 #include "resources/light.h"
 #include "resources/overlay.h"
 #include "scenes/assets.h"
 #include "scenes/scenes.h"
 
-bool runScene3() {
+bool runParticleScene() {
     static SceneTimer clock;
 
     // Set up on every frame; nothing here is drawn lit, so it only leaves its values behind.
@@ -29,5 +29,5 @@ bool runScene3() {
     g_particles->update();
     g_particles->draw(); // leaves lighting off and additive blending on for the credits
 
-    return clock.update() > 14.0f;
+    return clock.update() > kParticleSceneSeconds;
 }

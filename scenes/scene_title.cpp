@@ -1,5 +1,5 @@
 // The title: the title picture stretched over the window for a little over three seconds.
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 #include "resources/overlay.h"
 #include "scenes/assets.h"
 #include "scenes/scenes.h"
@@ -12,5 +12,5 @@ bool runTitleScene() {
         g_titleOverlay->fillWindow();
     }
     g_titleOverlay->draw();
-    return clock.update() > 3.0f;
+    return clock.update() > kTitleSceneSeconds;
 }

@@ -1,7 +1,7 @@
 // The audio layer and the soundtrack: spectra of generated tones encoded with lame, rate and
 // channel conversion, playback pace on SDL's dummy and disk drivers, and every failure path
 // with the demo's own messages.
-#include "app/report_error.h"
+#include "base/report_error.h"
 #include "music/music.h"
 #include "platform/audio.h"
 #include "platform/clock.h"

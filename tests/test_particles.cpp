@@ -1,6 +1,6 @@
 // The particle system: its draws from the random generator, the timed formation sequence on a
 // virtual clock, the fade, and a grid frame read back from a real context.
-#include "app/random.h"
+#include "base/random.h"
 #include "effects/particle_system.h"
 #include "effects/sphere_field.h"
 #include "platform/files.h"

@@ -3,11 +3,12 @@
 #include "app/demo.h"
 #include "app/demo_window.h"
 #include "app/globals.h"
-#include "app/random.h"
-#include "app/report_error.h"
-#include "app/scene_timer.h"
+#include "base/random.h"
+#include "base/report_error.h"
+#include "base/scene_timer.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "scenes/scenes.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
@@ -222,25 +223,25 @@ namespace {
 std::string g_calls;
 int g_endOnCall[3] = {1, 1, 3};
 int g_callCount[3] = {0, 0, 0};
-bool Scene(int n) {
+bool RecordCall(int n) {
     g_calls += char('A' + n);
     return ++g_callCount[n] >= g_endOnCall[n];
 }
 bool SceneA() {
-    return Scene(0);
+    return RecordCall(0);
 }
 bool SceneB() {
-    return Scene(1);
+    return RecordCall(1);
 }
 bool SceneC() {
-    return Scene(2);
+    return RecordCall(2);
 }
 } // namespace
 
 TEST(Dispatch, ScenesAdvanceOnceWithNoFrameSkippedAndThenQuit) {
     DemoWindow* window = TestWindow();
     DrainEvents();
-    const SceneFunction scenes[] = {SceneA, SceneB, SceneC};
+    const Scene scenes[] = {{"a", 0, SceneA}, {"b", 0, SceneB}, {"c", 0, SceneC}};
     g_sceneIndex = 0;
     // The main loop as the demo runs it, with the three fake scenes.
     int frames = 0;

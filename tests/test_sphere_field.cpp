@@ -1,6 +1,6 @@
 // The sphere field: placement from the random generator (hollow, ranges, rejection, divisor)
 // and the music-driven turn and push, checked on pixels read back.
-#include "app/random.h"
+#include "base/random.h"
 #include "effects/sphere_field.h"
 #include "test_support.h"
 

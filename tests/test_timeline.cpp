@@ -5,8 +5,8 @@
 // to keep the time down: without the soundtrack (a silent spectrum), with a constant spectrum,
 // one per missing file and one with no files at all. They run two at a time in the background.
 #include "app/globals.h"
-#include "app/random.h"
-#include "app/scene_timer.h"
+#include "base/random.h"
+#include "base/scene_timer.h"
 #include "effects/particle_system.h"
 #include "effects/sphere_field.h"
 #include "platform/audio.h"

@@ -354,7 +354,7 @@ int RunParent(Parent& p) {
         if (s.replaySame != s.replayChecked || s.unrecordedCalls != 0) {
             std::printf("warning: the replay of %s differs from the demo's own frames; its "
                         "floor is not trustworthy\n",
-                        kSceneNames[s.scene]);
+                        kScenes[s.scene].name);
             ok = false;
         }
     return ok ? 0 : 1;

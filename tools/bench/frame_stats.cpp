@@ -7,9 +7,6 @@
 #include <cstdio>
 #include <numeric>
 
-const char* const kSceneNames[kSceneNum] = {"title", "sphere field", "mosaic models", "particles",
-                                            "credits"};
-
 Percentiles Summarise(std::vector<double> values) {
     Percentiles p;
     if (values.empty())
@@ -261,7 +258,7 @@ bool WriteReportJson(const Report& r, const std::string& path) {
         std::fprintf(out,
                      "    {\"index\": %d, \"name\": %s, \"frames\": %d, \"seconds\": %.3f, "
                      "\"fps\": %.2f, ",
-                     s.scene, JsonText(kSceneNames[s.scene]).c_str(), s.frames, s.seconds, s.fps);
+                     s.scene, JsonText(kScenes[s.scene].name).c_str(), s.frames, s.seconds, s.fps);
         JsonPercentiles(out, "frame_ms", s.frameMs, ", ");
         JsonPercentiles(out, "floor_ms", s.floorMs, ", ");
         JsonPercentiles(out, "demo_beside_floor_ms", s.sideMs, ", ");
@@ -341,7 +338,7 @@ std::string ReportTable(const Report& r) {
         Append(text,
                "%-13s %6d %5.2f %5.1f | %-20s | %-20s | %6.2f | %5.3f %5.3f %5.3f | %5.2f | %7.1f "
                "%5.1f %6.0f %4.0f %7s\n",
-               kSceneNames[s.scene], s.frames, s.seconds, s.fps, frame, floor, s.sideMs.p50,
+               kScenes[s.scene].name, s.frames, s.seconds, s.fps, frame, floor, s.sideMs.p50,
                s.ratio, s.ratioMean, s.ratioCpu, s.walkMs, s.logicUs.mean, s.spectrumUsPerFrame,
                s.glCallsPerFrame, s.peakRssMiB, replay);
     }

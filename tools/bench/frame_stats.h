@@ -1,12 +1,11 @@
 // What one benchmark run measured, frame by frame, and the per-scene figures drawn from it.
 #pragma once
 
+#include "scenes/scenes.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-constexpr int kSceneNum = 5;
-extern const char* const kSceneNames[kSceneNum];
 
 // One presented frame of the demo, joined across the passes by its present number.
 struct FrameRecord {

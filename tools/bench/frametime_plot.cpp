@@ -144,7 +144,7 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
         const double from = i ? ends[i - 1] : 0.0;
         const Rgb colour = scene < 0 ? kLoadingBand : kBands[band++ % 2];
         canvas.fill(X(from), top, X(ends[j - 1]) + 1, bottom, colour);
-        const char* name = scene < 0 ? "loading" : kSceneNames[scene];
+        const char* name = scene < 0 ? "loading" : kScenes[scene].name;
         const int nameWidth = canvas.textWidth(name);
         if (X(ends[j - 1]) - X(from) > nameWidth + 4)
             canvas.text((X(from) + X(ends[j - 1]) - nameWidth) / 2, top + 6, name, kInk);

@@ -8,6 +8,8 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"
+#include "scenes/assets.h"
+#include "scenes/scenes.h"
 #include "tools/capture/capture_output.h"
 
 #include <GL/gl.h>
@@ -44,10 +46,10 @@ struct Capture {
     std::vector<uint8_t> pixels;
     int64_t frame = 0;   // frames shown so far
     int drawnScene = -1; // scene of the frame waiting to be shown; -1 loading
-    int64_t sceneStart[5] = {-1, -1, -1, -1, -1};
+    int64_t sceneStart[kSceneNum] = {-1, -1, -1, -1, -1};
     // kB from /proc/self/status as each scene ended: peak (VmHWM) and resident (VmRSS).
-    long sceneEndPeak[5] = {-1, -1, -1, -1, -1};
-    long sceneEndResident[5] = {-1, -1, -1, -1, -1};
+    long sceneEndPeak[kSceneNum] = {-1, -1, -1, -1, -1};
+    long sceneEndResident[kSceneNum] = {-1, -1, -1, -1, -1};
     std::vector<int64_t> atFrames; // with --at: the frames to write, in time order
     size_t nextAt = 0;
     int64_t expectedFrames = 0;
@@ -141,7 +143,7 @@ void ReadMemory(long& peak, long& resident) {
 // Runs with the finished frame in the back buffer, before it is swapped in.
 void OnPresent(void*) {
     Capture& c = g_capture;
-    if (c.drawnScene >= 0 && c.drawnScene < 5 && c.sceneStart[c.drawnScene] < 0)
+    if (c.drawnScene >= 0 && c.drawnScene < kSceneNum && c.sceneStart[c.drawnScene] < 0)
         c.sceneStart[c.drawnScene] = c.frame;
 
     bool wanted =
@@ -227,7 +229,7 @@ int main(int argc, char** argv) {
         if (c.options.seconds > 0 && c.frame >= c.options.seconds * c.options.fps)
             break;
         // A scene's end is measured before the next one draws its first frame.
-        if (c.drawnScene >= 0 && c.drawnScene < 5 && g_sceneIndex != c.drawnScene)
+        if (c.drawnScene >= 0 && c.drawnScene < kSceneNum && g_sceneIndex != c.drawnScene)
             ReadMemory(c.sceneEndPeak[c.drawnScene], c.sceneEndResident[c.drawnScene]);
         c.drawnScene = g_sceneIndex;
         g_demo->frame();
@@ -237,18 +239,16 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "\n");
 
     bool written = c.output->finish(c.frame, playSeconds);
-    static const char* const names[] = {"title", "sphere field", "mosaic models", "particles",
-                                        "credits"};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < kSceneNum; ++i)
         if (c.sceneStart[i] >= 0)
-            std::printf("scene %d (%s) starts at frame %lld (%.3f s)\n", i, names[i],
+            std::printf("scene %d (%s) starts at frame %lld (%.3f s)\n", i, kScenes[i].name,
                         static_cast<long long>(c.sceneStart[i]),
                         static_cast<double>(c.sceneStart[i]) / c.options.fps);
     std::printf("%lld frames at %d fps\n", static_cast<long long>(c.frame), c.options.fps);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < kSceneNum; ++i)
         if (c.sceneEndPeak[i] >= 0)
             std::printf("memory at the end of scene %d (%s): peak %ld kB, resident %ld kB\n", i,
-                        names[i], c.sceneEndPeak[i], c.sceneEndResident[i]);
+                        kScenes[i].name, c.sceneEndPeak[i], c.sceneEndResident[i]);
     std::printf("memory at the end of the run: peak %ld kB, resident %ld kB\n", runPeak,
                 runResident);
     return written ? 0 : 1;

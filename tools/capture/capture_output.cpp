@@ -4,6 +4,7 @@
 #include "app/globals.h"
 #include "music/music.h"
 #include "platform/audio.h"
+#include "scenes/assets.h"
 
 #include <algorithm>
 #include <cmath>

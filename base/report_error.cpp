@@ -1,5 +1,5 @@
 // Error reporting: stdout first, so the text survives where no box can be shown.
-#include "app/report_error.h"
+#include "base/report_error.h"
 
 #include "platform/window.h"
 

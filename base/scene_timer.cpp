@@ -1,5 +1,5 @@
 // Scene clock arithmetic: every product and difference rounded to float where the design does.
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 
 #include "platform/clock.h"
 

@@ -1,7 +1,6 @@
 // The sphere field: fifty spheres jolting with the bass around a tumbling chrome cross,
 // a camera cycling through three views, and a light that washes out after ten seconds.
-#include "app/globals.h"
-#include "app/scene_timer.h"
+#include "base/scene_timer.h"
 #include "effects/sphere_field.h"
 #include "music/music.h"
 #include "resources/light.h"
@@ -25,7 +24,7 @@ void SetUpLight() {
 }
 } // namespace
 
-bool runScene1() {
+bool runSphereFieldScene() {
     // Clocks are read afresh at each use, so t may grow a little within one frame.
     static SceneTimer sceneClock;
     static bool lightsSet = false;
@@ -83,5 +82,5 @@ bool runScene1() {
             g_light->ambient[i] += 0.025f;
         glLightfv(g_light->id, GL_AMBIENT, g_light->ambient);
     }
-    return sceneClock.update() > 15.0f;
+    return sceneClock.update() > kSphereFieldSceneSeconds;
 }

@@ -1,5 +1,5 @@
 // The random generator's state lives here and nowhere else.
-#include "app/random.h"
+#include "base/random.h"
 
 #include <cstdint>
 
@@ -7,7 +7,9 @@ namespace {
 uint32_t g_state = 1;
 }
 
-void SeedRandom(unsigned seed) { g_state = seed; }
+void SeedRandom(unsigned seed) {
+    g_state = seed;
+}
 
 int NextRandom() {
     g_state = g_state * 214013u + 2531011u;
