@@ -1,18 +1,19 @@
-// The audio layer over SDL2 audio (output), libmpg123 (decoding) and kissfft (spectrum).
+// The audio layer over SDL2 audio (output) and libmpg123 (decoding): the device and the
+// streams. The rate conversion and the spectrum have their own files.
 #include "platform/audio.h"
 
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/resampler.h"
+#include "platform/spectrum.h"
 
 #include <SDL2/SDL.h>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <kissfft/kiss_fftr.h>
 #include <memory>
 #include <mpg123.h>
-#include <numeric>
 #include <sys/stat.h>
 #include <vector>
 
@@ -101,88 +102,6 @@ int64_t HeardPosition(const Stream& s) {
     return std::min(heard, s.length);
 }
 
-// Polyphase windowed-sinc conversion of stereo samples from one rate to another; libmpg123's
-// own resampler leaves images at about -50 dB, audible on pure tones.
-std::vector<float> Resample(const std::vector<float>& in, long inRate, long outRate) {
-    if (inRate == outRate || in.empty())
-        return in;
-    const int64_t inNum = static_cast<int64_t>(in.size() / 2);
-    const long g = std::gcd(inRate, outRate);
-    const int64_t up = outRate / g; // output sample n sits at input position n * down / up
-    const int64_t down = inRate / g;
-    // Cut below the lower of the two Nyquist frequencies, with room for the Kaiser window's
-    // transition band (about 80 dB down at the Nyquist frequency).
-    const double ratio = std::min(1.0, static_cast<double>(outRate) / inRate);
-    const double cutoff = 0.91 * ratio;
-    const int half = static_cast<int>(std::ceil(32 / ratio)); // taps each side
-    const int tapNum = 2 * half;
-    const double beta = 8.0;
-    auto besselI0 = [](double x) {
-        double sum = 1.0, term = 1.0;
-        for (int k = 1; k < 40; ++k) {
-            term *= (x / (2 * k)) * (x / (2 * k));
-            sum += term;
-        }
-        return sum;
-    };
-    // One row of taps per phase; more phases than this are rounded to the nearest one.
-    const int64_t phaseNum = std::min<int64_t>(up, 4096);
-    std::vector<float> taps(static_cast<size_t>(phaseNum * tapNum));
-    for (int64_t p = 0; p < phaseNum; ++p) {
-        const double frac = static_cast<double>(p) / phaseNum;
-        double sum = 0.0;
-        float* row = &taps[static_cast<size_t>(p * tapNum)];
-        for (int j = 0; j < tapNum; ++j) {
-            const double d = (j - half + 1) - frac; // input sample minus output position
-            const double x = M_PI * cutoff * d;
-            const double sinc = std::abs(x) < 1e-9 ? 1.0 : std::sin(x) / x;
-            const double r = d / half;
-            const double window = r * r < 1.0 ? besselI0(beta * std::sqrt(1.0 - r * r)) : 0.0;
-            row[j] = static_cast<float>(sinc * window);
-            sum += row[j];
-        }
-        // Unity gain at DC for every phase, whatever the truncation did.
-        for (int j = 0; j < tapNum; ++j)
-            row[j] = static_cast<float>(row[j] / sum);
-    }
-
-    const int64_t outNum = inNum * up / down;
-    std::vector<float> out(static_cast<size_t>(2 * outNum));
-    for (int64_t n = 0; n < outNum; ++n) {
-        const int64_t position = n * down;
-        const int64_t base = position / up;
-        int64_t phase = position % up;
-        int64_t first = base - half + 1;
-        if (phaseNum != up) {
-            phase = (phase * phaseNum + up / 2) / up;
-            if (phase == phaseNum) { // rounded up to the next input sample
-                phase = 0;
-                ++first;
-            }
-        }
-        const float* row = &taps[static_cast<size_t>(phase * tapNum)];
-        float left = 0.0f, right = 0.0f;
-        if (first >= 0 && first + tapNum <= inNum) {
-            const float* x = &in[static_cast<size_t>(2 * first)];
-            for (int j = 0; j < tapNum; ++j) {
-                left += row[j] * x[2 * j];
-                right += row[j] * x[2 * j + 1];
-            }
-        } else {
-            for (int j = 0; j < tapNum; ++j) {
-                const int64_t k = first + j;
-                if (k < 0 || k >= inNum)
-                    continue;
-                left += row[j] * in[static_cast<size_t>(2 * k)];
-                right += row[j] * in[static_cast<size_t>(2 * k + 1)];
-            }
-        }
-        out[static_cast<size_t>(2 * n)] = left;
-        out[static_cast<size_t>(2 * n + 1)] = right;
-    }
-    return out;
-}
-
 struct DecoderHandle {
     mpg123_handle* handle = nullptr;
     FILE* file = nullptr;
@@ -249,8 +168,12 @@ uint32_t DecodeFile(const char* path, std::vector<float>* pcm) {
         } else if (partRate == g_rate) {
             pcm->insert(pcm->end(), part.begin(), part.end());
         } else {
-            std::vector<float> done = Resample(part, partRate, g_rate);
-            pcm->insert(pcm->end(), done.begin(), done.end());
+            const Resampler resampler(partRate, g_rate);
+            const int64_t inNum = static_cast<int64_t>(part.size() / 2);
+            const size_t start = pcm->size();
+            pcm->resize(start + static_cast<size_t>(2 * resampler.outputLength(inNum)));
+            resampler.run(0, static_cast<int>(resampler.outputLength(inNum)), inNum, part.data(), 0,
+                          pcm->data() + start);
         }
         part.clear();
     };
@@ -283,18 +206,6 @@ uint32_t DecodeFile(const char* path, std::vector<float>* pcm) {
     if (pcm->empty())
         return AUDIO_ERROR_FORMAT;
     return AUDIO_OK;
-}
-
-const float* HannWindow() {
-    static float window[AUDIO_FFT_SIZE];
-    static bool made = false;
-    if (!made) {
-        // The periodic form: its mean is exactly 1/2, which the 2/512 scale undoes.
-        for (int n = 0; n < AUDIO_FFT_SIZE; ++n)
-            window[n] = static_cast<float>(0.5 - 0.5 * std::cos(2.0 * M_PI * n / AUDIO_FFT_SIZE));
-        made = true;
-    }
-    return window;
 }
 
 } // namespace
@@ -409,22 +320,15 @@ bool AudioGetSpectrum(uint32_t stream, float* magnitudes) {
     if (started && heard >= s->length)
         return Fail(AUDIO_ERROR_ENDED);
 
-    static kiss_fftr_cfg config = kiss_fftr_alloc(AUDIO_FFT_SIZE, 0, nullptr, nullptr);
-    if (!config)
-        return Fail(AUDIO_ERROR_MEMORY);
-    const float* window = HannWindow();
-    kiss_fft_scalar time[AUDIO_FFT_SIZE];
-    kiss_fft_cpx bins[AUDIO_FFT_SIZE / 2 + 1];
+    float heardLast[2 * AUDIO_FFT_SIZE];
     const int64_t first = heard - AUDIO_FFT_SIZE; // before the start is silence
-    const float* pcm = s->pcm.data();
     for (int n = 0; n < AUDIO_FFT_SIZE; ++n) {
         const int64_t k = first + n;
-        time[n] = k < 0 ? 0.0f : 0.5f * (pcm[2 * k] + pcm[2 * k + 1]) * window[n];
+        heardLast[2 * n] = k < 0 ? 0.0f : s->pcm[static_cast<size_t>(2 * k)];
+        heardLast[2 * n + 1] = k < 0 ? 0.0f : s->pcm[static_cast<size_t>(2 * k + 1)];
     }
-    kiss_fftr(config, time, bins);
-    const float scale = 2.0f / AUDIO_FFT_SIZE;
-    for (int k = 0; k < AUDIO_SPECTRUM_BINS; ++k)
-        magnitudes[k] = std::sqrt(bins[k].r * bins[k].r + bins[k].i * bins[k].i) * scale;
+    if (!ComputeSpectrum(heardLast, magnitudes))
+        return Fail(AUDIO_ERROR_MEMORY);
     g_error = AUDIO_OK;
     return true;
 }

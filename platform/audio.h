@@ -11,6 +11,8 @@
 // - Without a device (AudioInit failed) no stream opens: there is no sound and no spectrum.
 #pragma once
 
+#include "platform/spectrum.h"
+
 #include <cstdint>
 
 // The last call's outcome. Our own numbers; the demo shows them as they are.
@@ -31,9 +33,6 @@ enum AudioError : uint32_t {
 // Streams are held decoded in memory (8 bytes per sample at the device rate): a longer file
 // is refused rather than allowed to take gigabytes.
 constexpr int AUDIO_MAX_STREAM_SECONDS = 20 * 60;
-// Samples per spectrum and magnitudes it yields.
-constexpr int AUDIO_FFT_SIZE = 512;
-constexpr int AUDIO_SPECTRUM_BINS = AUDIO_FFT_SIZE / 2;
 
 // Opens the default output device at `frequency` Hz, stereo, and starts it (silent until a
 // stream plays). False with AUDIO_ERROR_NO_DEVICE where there is no device or the audio
