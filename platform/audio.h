@@ -1,12 +1,14 @@
-// The audio layer: one output device, MP3 streams decoded whole at open, playback on the
+// The audio layer: one output device, MP3 streams decoded as they play, playback on the
 // device's own thread, and the spectrum of what is being heard.
 //
 // Contract:
 // - Every call sets the error code that AudioErrorCode returns (AUDIO_OK on success). Call
 //   everything from the demo's one thread; only the device's own thread runs beside it.
-// - A stream is decoded completely when it is opened and converted to stereo floats at the
-//   device rate, whatever the file's own rate (32, 44.1, 48 kHz, ...) and channel count.
-//   Encoder delay and padding are removed, so the length is the sound's own length.
+// - A stream is decoded in blocks as it is read (by the device, the spectrum or
+//   AudioReadPcm), converted to stereo floats at the device rate, whatever the file's own
+//   rate (32, 44.1, 48 kHz, ...) and channel count. It holds about 0.6 MiB whatever its
+//   length. Encoder delay and padding are removed, so the length is the sound's own length,
+//   known at open from the frame headers.
 // - Handles are never 0 and never reused; streams live until the process ends unless freed.
 // - Without a device (AudioInit failed) no stream opens: there is no sound and no spectrum.
 #pragma once
@@ -30,8 +32,8 @@ enum AudioError : uint32_t {
     AUDIO_ERROR_DECODER = 10,  // the MP3 decoder could not be set up
 };
 
-// Streams are held decoded in memory (8 bytes per sample at the device rate): a longer file
-// is refused rather than allowed to take gigabytes.
+// A longer file is refused (AUDIO_ERROR_MEMORY): no soundtrack needs more. A stream's memory
+// does not grow with its length.
 constexpr int AUDIO_MAX_STREAM_SECONDS = 20 * 60;
 
 // Opens the default output device at `frequency` Hz, stereo, and starts it (silent until a
@@ -41,7 +43,7 @@ bool AudioInit(int frequency);
 // The device rate, 0 before a successful AudioInit.
 int AudioSampleRate();
 
-// Opens an MP3 file (path as the demo spells it, `\` or `/`), decoding it whole. 0 on failure.
+// Opens an MP3 file (path as the demo spells it, `\` or `/`). 0 on failure.
 uint32_t AudioStreamOpenFile(const char* path);
 // Gives back a stream's samples; its handle then fails as a bad handle and is not reused.
 // The demo never calls it (its one stream lives to the end); tools that open streams by the
@@ -70,7 +72,8 @@ int64_t AudioStreamPosition(uint32_t stream);
 int64_t AudioStreamLength(uint32_t stream);
 // Copies `count` stereo samples (2 * count floats, left first) starting at `startSample`,
 // with zeros outside the stream, into stereoOut. For pulling the soundtrack at a given time
-// without the device (capture). False on a bad handle or a negative count.
+// without the device (capture). Reads onwards decode onwards; any other read seeks, which
+// costs about 16 frames of decoding. False on a bad handle or a negative count.
 bool AudioReadPcm(uint32_t stream, int64_t startSample, int count, float* stereoOut);
 
 // The outcome of the last call, one of AudioError.
