@@ -27,9 +27,10 @@ struct Stream {
     // Shared with the device thread: read and written under the device lock.
     bool started = false;
     bool playing = false;
-    int64_t handed = 0;    // samples given to the device since AudioPlay
-    int64_t heardBase = 0; // `handed` before the device's latest take: what was heard then
-    uint64_t takeTick = 0; // SDL performance counter at that take
+    int64_t handed = 0;        // the stream's position after what was given to the device
+    int64_t heardBase = 0;     // where the device's latest take began: what was heard then
+    uint64_t takeTick = 0;     // SDL performance counter at that take
+    uint64_t playTickReal = 0; // SDL performance counter at AudioPlay
     float gain = 1.0f;
 
     // Main thread only: the virtual counter at AudioPlay.
@@ -57,8 +58,18 @@ Stream* Find(uint32_t handle) {
     return g_streams[handle - 1];
 }
 
+// Samples over which the stream crosses from where it was to where the clock says it is,
+// after the device has come back late: 5.8 ms at 44.1 kHz, short enough to pass unheard as a
+// skip, long enough not to click.
+constexpr int kJumpFade = 256;
+int g_testMixDelayMs = 0;
+
 // Runs on SDL's audio thread with the device lock held.
 void Mix(void*, Uint8* bytes, int byteNum) {
+    if (g_testMixDelayMs > 0) {
+        SDL_Delay(static_cast<Uint32>(g_testMixDelayMs));
+        g_testMixDelayMs = 0;
+    }
     float* out = reinterpret_cast<float*>(bytes);
     const int64_t frameNum = byteNum / static_cast<int>(2 * sizeof(float));
     std::memset(bytes, 0, static_cast<size_t>(byteNum));
@@ -66,15 +77,36 @@ void Mix(void*, Uint8* bytes, int byteNum) {
     for (Stream* s : g_streams) {
         if (!s)
             continue; // freed
-        s->heardBase = s->handed;
         s->takeTick = now;
+        s->heardBase = s->handed;
         if (!s->playing)
             continue;
+        s->mixed.resize(static_cast<size_t>(2 * (frameNum + kJumpFade)));
+        float* chunk = s->mixed.data();
+        // The clock runs on while the device is late (an underrun, a starved thread): the
+        // stream follows the clock, not what the device has pulled, so that it stays with the
+        // pictures. Behind by more than a buffer, it jumps to where the clock is, fading from
+        // what would have come next into what comes there.
+        const int64_t due = static_cast<int64_t>(static_cast<double>(now - s->playTickReal) *
+                                                 g_rate / SDL_GetPerformanceFrequency());
+        const bool jump = due - s->handed > g_bufferFrames;
+        if (jump) {
+            float* fade = chunk + 2 * frameNum;
+            s->played.read(s->handed, kJumpFade, fade);
+            s->handed = std::min(due, s->length);
+            s->heardBase = s->handed;
+            s->played.read(s->handed, frameNum, chunk);
+            for (int i = 0; i < kJumpFade && i < frameNum; ++i) {
+                const float w = (i + 0.5f) / kJumpFade;
+                chunk[2 * i] = chunk[2 * i] * w + fade[2 * i] * (1.0f - w);
+                chunk[2 * i + 1] = chunk[2 * i + 1] * w + fade[2 * i + 1] * (1.0f - w);
+            }
+        } else {
+            s->played.read(s->handed, frameNum, chunk);
+        }
         const int64_t n = std::min(frameNum, s->length - s->handed);
-        s->mixed.resize(static_cast<size_t>(2 * frameNum));
-        s->played.read(s->handed, n, s->mixed.data());
         for (int64_t i = 0; i < 2 * n; ++i)
-            out[i] += s->mixed[static_cast<size_t>(i)] * s->gain;
+            out[i] += chunk[i] * s->gain;
         s->handed += n;
         if (s->handed >= s->length)
             s->playing = false;
@@ -185,6 +217,7 @@ bool AudioPlay(uint32_t stream) {
     s->handed = 0;
     s->heardBase = 0;
     s->takeTick = SDL_GetPerformanceCounter();
+    s->playTickReal = s->takeTick;
     s->playTick = PlatformReadCounter();
     SDL_UnlockAudioDevice(g_device);
     g_error = AUDIO_OK;
@@ -253,6 +286,12 @@ bool AudioReadPcm(uint32_t stream, int64_t startSample, int count, float* stereo
     s->looked.read(startSample, count, stereoOut);
     g_error = AUDIO_OK;
     return true;
+}
+
+void AudioDelayNextMixForTesting(int milliseconds) {
+    SDL_LockAudioDevice(g_device);
+    g_testMixDelayMs = milliseconds;
+    SDL_UnlockAudioDevice(g_device);
 }
 
 uint32_t AudioErrorCode() {

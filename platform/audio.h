@@ -61,7 +61,10 @@ bool AudioSetVolume(uint32_t stream, int volume);
 // stream has ended: AUDIO_ERROR_ENDED) `magnitudes` is left untouched.
 //
 // "Heard" is, on the real counter, what the device has taken from the stream less the one
-// buffer it holds, moved on by the time since the device last took samples; on the virtual
+// buffer it holds, moved on by the time since the device last took samples. When the device
+// comes back late (an underrun, a starved thread) and the stream is more than one device
+// buffer behind the time since AudioPlay, the stream jumps there (with a 256-sample cross-
+// fade), so that what is heard keeps with the scenes' clock within a buffer. On the virtual
 // counter it is the time since AudioPlay times the rate, so that a given time always gives
 // the same spectrum.
 bool AudioGetSpectrum(uint32_t stream, float* magnitudes);
@@ -75,6 +78,10 @@ int64_t AudioStreamLength(uint32_t stream);
 // without the device (capture). Reads onwards decode onwards; any other read seeks, which
 // costs about 16 frames of decoding. False on a bad handle or a negative count.
 bool AudioReadPcm(uint32_t stream, int64_t startSample, int count, float* stereoOut);
+
+// For tests: the device's next take of samples waits this long first, as a starved audio
+// thread would.
+void AudioDelayNextMixForTesting(int milliseconds);
 
 // The outcome of the last call, one of AudioError.
 uint32_t AudioErrorCode();
