@@ -63,10 +63,11 @@ bool AudioSetVolume(uint32_t stream, int volume);
 // stream has ended: AUDIO_ERROR_ENDED) `magnitudes` is left untouched.
 //
 // "Heard" is, on the real counter, what the device has taken from the stream less the one
-// buffer it holds, moved on by the time since the device last took samples. When the device
-// comes back late (an underrun, a starved thread) and the stream is more than one device
-// buffer behind the time since AudioPlay, the stream jumps there (with a 256-sample cross-
-// fade), so that what is heard keeps with the scenes' clock within a buffer. On the virtual
+// buffer it holds, moved on by the time since the device last took samples. The stream starts
+// at the device's first take after AudioPlay (within a buffer of it). When the device comes
+// back late (an underrun, a starved thread) and the stream is more than one device buffer
+// behind the time since that start, it jumps there (with a 256-sample crossfade), so that
+// what is heard stays with the scenes' clock instead of falling behind. On the virtual
 // counter it is the time since AudioPlay times the rate, so that a given time always gives
 // the same spectrum.
 bool AudioGetSpectrum(uint32_t stream, float* magnitudes);
