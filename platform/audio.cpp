@@ -22,7 +22,7 @@ struct Stream {
     Mp3Reader played;
     Mp3Reader looked;
     int64_t length = 0;       // samples per channel
-    std::vector<float> mixed; // device thread: one device buffer of the stream
+    std::vector<float> mixed; // device thread: a device buffer of the stream, and a fade
 
     // Shared with the device thread: read and written under the device lock.
     bool started = false;
@@ -78,8 +78,8 @@ void Mix(void*, Uint8* bytes, int byteNum) {
     for (Stream* s : g_streams) {
         if (!s)
             continue; // freed
-        s->takeTick = now;
         s->heardBase = s->handed;
+        s->takeTick = now;
         if (!s->playing)
             continue;
         s->mixed.resize(static_cast<size_t>(2 * (frameNum + kJumpFade)));
@@ -87,10 +87,10 @@ void Mix(void*, Uint8* bytes, int byteNum) {
         // The clock runs on while the device is late (an underrun, a starved thread): the
         // stream follows the clock, not what the device has pulled, so that it stays with the
         // pictures. Behind by more than a buffer, it jumps to where the clock is, fading from
-        // what would have come next into what comes there.
-        // Counted from the device's first take after AudioPlay, which comes at any point of
-        // its period: from AudioPlay itself, a take a little late would already be a buffer
-        // behind. A first take later than a buffer counts from one buffer after AudioPlay.
+        // what would have come next into what comes there. The clock counts from the device's
+        // first take after AudioPlay, which falls anywhere in the device's period (counted from
+        // AudioPlay, a take a little late could already be a buffer behind); a first take
+        // later than a buffer counts from one buffer after AudioPlay.
         const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
         if (!s->anchored) {
             s->playTickReal = std::min(
