@@ -9,6 +9,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(REROVUZ_X11)
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xlib.h>
+#undef None // Xlib's, which would take the place of WindowMessage::None
+#endif
+
 namespace {
 SDL_Window* g_sdlWindow = nullptr;
 SDL_GLContext g_context = nullptr;
@@ -17,6 +23,9 @@ PresentHook g_presentHook = nullptr;
 void* g_presentHookUser = nullptr;
 MessageBoxHook g_boxHook = nullptr;
 bool g_headless = false; // the offscreen or dummy video driver
+// Set when the window went away without our asking (destroyed from outside): the run then
+// ends as it does for the close button.
+volatile bool g_windowGone = false;
 
 // Parameters of the last window, so that a context retry can make it anew.
 const char* g_title = "";
@@ -63,6 +72,81 @@ void ApplyPixelFormat(const PixelFormatRequest& f) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, f.doubleBuffer ? 1 : 0);
 }
 
+// The formats tried, nearest to the request first: what the driver lacks is given up in
+// the order the pictures miss it least (accumulation, stencil, colour depth, depth buffer),
+// as a native pixel-format choice takes the closest format the driver has.
+constexpr int kFormatSteps = 6;
+PixelFormatRequest FormatStep(PixelFormatRequest f, int step) {
+    if (step >= 1)
+        f.accumBits = 0;
+    if (step >= 2)
+        f.stencilBits = 0;
+    if (step >= 3 && f.colorBits > 16)
+        f.colorBits = 16;
+    if (step >= 4)
+        f.depthBits = 0;
+    if (step >= 5)
+        f.colorBits = 0; // any visual with OpenGL at all
+    return f;
+}
+int g_formatStep = 0;
+
+// A test on a real X server asks for more accumulation bits than any visual has, to reach
+// the fallback.
+void ApplyTestOverrides(PixelFormatRequest* f) {
+    if (const char* bits = std::getenv("REROVUZ_TEST_ACCUM_BITS"))
+        f->accumBits = std::atoi(bits);
+}
+
+#if defined(REROVUZ_X11)
+// X11: a window destroyed by another client (xdotool windowclose, a crashed window manager)
+// leaves SDL, the input extension and the GL driver making requests on it. Xlib's default
+// answer to the first error that comes back is to end the process with status 1; the run
+// should end as the close button ends it instead. Errors on anything else still go to the
+// handler before ours.
+Window g_xWindow = 0;
+XErrorHandler g_previousXErrorHandler = nullptr;
+
+int OnXError(Display* display, XErrorEvent* error) {
+    if (g_xWindow != 0 && error->resourceid == g_xWindow)
+        g_windowGone = true;
+    if (g_windowGone)
+        return 0;
+    return g_previousXErrorHandler ? g_previousXErrorHandler(display, error) : 0;
+}
+
+// Sees the X events SDL passes on as system events: the destruction of our window, seen
+// before any request fails on it. The events are taken out of the queue here, so that the
+// demo's one-message-a-frame pump does not wade through them.
+int FilterSystemEvents(void*, SDL_Event* event) {
+    if (event->type != SDL_SYSWMEVENT)
+        return 1;
+    const SDL_SysWMmsg* msg = event->syswm.msg;
+    if (msg && msg->subsystem == SDL_SYSWM_X11 && msg->msg.x11.event.type == DestroyNotify &&
+        g_xWindow != 0 && msg->msg.x11.event.xdestroywindow.window == g_xWindow)
+        g_windowGone = true;
+    return 0;
+}
+
+void WatchX11Window(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!window || !SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return;
+    g_xWindow = info.info.x11.window;
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    // After SDL's own handler, which video start-up installs, so that ours comes first.
+    g_previousXErrorHandler = XSetErrorHandler(OnXError);
+    SDL_SetEventFilter(FilterSystemEvents, nullptr);
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
+}
+#else
+void WatchX11Window(SDL_Window*) {}
+#endif
+
 SDL_Window* MakeWindow() {
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
     if (g_fullscreen)
@@ -72,6 +156,7 @@ SDL_Window* MakeWindow() {
         SDL_DisplayMode mode = {SDL_PIXELFORMAT_RGB888, g_width, g_height, 0, nullptr};
         SDL_SetWindowDisplayMode(window, &mode);
     }
+    WatchX11Window(window);
     return window;
 }
 } // namespace
@@ -145,16 +230,38 @@ bool PlatformHasFullscreenMode(int width, int height, int bitsPerPixel) {
 
 bool PlatformSetPixelFormat(const PixelFormatRequest& request) {
     g_format = request;
-    ApplyPixelFormat(request);
+    ApplyTestOverrides(&g_format);
+    g_formatStep = 0;
+    ApplyPixelFormat(g_format);
     return true;
 }
+
+namespace {
+// Makes the window with the format of g_formatStep or, where the driver has no such visual
+// (on X11 the visual is chosen with the window), with the nearest one after it.
+SDL_Window* MakeWindowWithNearestFormat() {
+    for (; g_formatStep < kFormatSteps; ++g_formatStep) {
+        ApplyPixelFormat(FormatStep(g_format, g_formatStep));
+        if (SDL_Window* window = MakeWindow()) {
+            if (g_formatStep > 0) {
+                PixelFormatRequest f = FormatStep(g_format, g_formatStep);
+                SDL_Log("Pixel format: nearest the driver has: colour %d, depth %d, stencil %d, "
+                        "accumulation %d bits",
+                        f.colorBits, f.depthBits, f.stencilBits, f.accumBits);
+            }
+            return window;
+        }
+    }
+    return nullptr;
+}
+} // namespace
 
 bool PlatformCreateWindow(const char* title, int width, int height, bool fullscreen) {
     g_title = title;
     g_width = width;
     g_height = height;
     g_fullscreen = fullscreen;
-    g_sdlWindow = MakeWindow();
+    g_sdlWindow = MakeWindowWithNearestFormat();
     if (!g_sdlWindow)
         SDL_Log("SDL window: %s", SDL_GetError());
     if (g_sdlWindow && fullscreen)
@@ -166,14 +273,15 @@ bool PlatformCreateContext() {
     if (!g_sdlWindow)
         return false;
     g_context = SDL_GL_CreateContext(g_sdlWindow);
-    if (!g_context && g_format.accumBits > 0) {
-        // The visual is fixed when the window is made, so the retry needs a new window.
-        g_format.accumBits = 0;
-        ApplyPixelFormat(g_format);
+    // The visual is fixed when the window is made, so each retry with a nearer-to-hand format
+    // needs a new window.
+    while (!g_context && g_formatStep + 1 < kFormatSteps) {
+        ++g_formatStep;
         SDL_DestroyWindow(g_sdlWindow);
-        g_sdlWindow = MakeWindow();
-        if (g_sdlWindow)
-            g_context = SDL_GL_CreateContext(g_sdlWindow);
+        g_sdlWindow = MakeWindowWithNearestFormat();
+        if (!g_sdlWindow)
+            break;
+        g_context = SDL_GL_CreateContext(g_sdlWindow);
     }
     if (!g_context)
         SDL_Log("SDL GL context: %s", SDL_GetError());
@@ -216,7 +324,7 @@ void PlatformPresent() {
         glFlush();
     if (g_presentHook)
         g_presentHook(g_presentHookUser);
-    if (g_sdlWindow && g_context) {
+    if (g_sdlWindow && g_context && !g_windowGone) {
         SDL_GL_SwapWindow(g_sdlWindow);
         // Offscreen nothing paces the frames: llvmpipe would queue them faster than it draws
         // them and keep hundreds of MB of immediate-mode vertex data.
@@ -242,7 +350,14 @@ WindowMessage PlatformTakeMessage() {
             return WindowMessage::Other;
         }
     }
-    if (g_interrupted)
+    // A window gone is closed once, then quits at every call like Ctrl+C: loading drops the
+    // close, and there is nothing left to show.
+    static bool goneReported = false;
+    if (g_windowGone && !goneReported) {
+        goneReported = true;
+        return WindowMessage::Close;
+    }
+    if (g_interrupted || g_windowGone)
         return WindowMessage::Quit;
     if (g_quitPosted) {
         g_quitPosted = false;

@@ -36,9 +36,12 @@ struct PixelFormatRequest {
 // driver refuses the request outright.
 bool PlatformSetPixelFormat(const PixelFormatRequest& request);
 // Creates the window with a client area of width x height at (0, 0), hidden until shown.
+// Where the driver has nothing that meets the pixel format, takes the closest it has, as a
+// native pixel-format choice would: accumulation, stencil, colour and depth bits are given
+// up in that order, as far as needed.
 bool PlatformCreateWindow(const char* title, int width, int height, bool fullscreen);
-// Creates the OpenGL context for the window; retries without the accumulation buffer when
-// the driver has none, as a native pixel-format choice would.
+// Creates the OpenGL context for the window; where the driver refuses one for the window's
+// format, remakes the window with the next closest format and tries again.
 bool PlatformCreateContext();
 bool PlatformMakeCurrent();
 void PlatformShowWindow();
@@ -58,7 +61,8 @@ void PlatformSetPresentHook(PresentHook hook, void* user);
 // Events --------------------------------------------------------------------------------
 enum class WindowMessage { None, Quit, KeyEscape, KeyOther, Close, Other };
 // Takes at most one message from the queue without waiting. The quit message is handed
-// out only when nothing else is waiting.
+// out only when nothing else is waiting. A window destroyed from outside gives Close once,
+// then Quit at every call.
 WindowMessage PlatformTakeMessage();
 // Posts the quit message (it stays posted until taken).
 void PlatformPostQuit();
