@@ -1,7 +1,8 @@
 // The demo's own content as the build leaves it beside the executable: every picture and
 // model loads through the demo's loaders without a report, the models are closed and sized
 // for their scenes, the soundtrack plays long enough, stays below full scale and beats in
-// the spectrum bands the scenes follow, and the generator gives the same bytes again.
+// the spectrum bands the scenes follow, its sections on the scene changes, and the generator
+// gives the same bytes again.
 #include "music/music.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -9,6 +10,7 @@
 #include "resources/mesh.h"
 #include "resources/overlay.h"
 #include "resources/texture.h"
+#include "scenes/scenes.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
@@ -295,18 +297,26 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
 }
 
 // The soundtrack as the demo opens it: long enough, below full scale at a comfortable level,
-// ending rather than stopping, and beating in the bins the scenes follow (read every 5 ms).
-TEST(Soundtrack, OutlastsTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenesFollow) {
+// ending inside the credits rather than being cut off by the demo's end, and beating in the
+// bins the scenes follow (read every 5 ms), its sections changing with the scenes.
+TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenesFollow) {
     EnterDemoFolder();
     BoxLog log;
     Music music;
     EXPECT_TRUE(log.texts.empty()) << log.texts.front();
     ASSERT_NE(music.stream, 0u);
     EXPECT_EQ(AudioSampleRate(), kRate);
-    // The scenes end 70 s after the music starts; the closing chord rings on past them.
+    // The music starts with the first scene; the scenes change (and the sections with them)
+    // at these times and the demo ends at the last.
+    double change[kSceneNum + 1] = {0};
+    for (int i = 0; i < kSceneNum; ++i)
+        change[i + 1] = change[i] + kScenes[i].seconds;
+    const double end = change[kSceneNum];
+    const double closing = end - 4.0; // the closing chord, two bars before the end
+    // The stream plays to the last frame, a little after the scenes' end.
     const int64_t length = AudioStreamLength(music.stream);
-    EXPECT_GE(length, 72 * kRate);
-    ASSERT_LE(length, 76 * kRate);
+    EXPECT_GE(length, end * kRate);
+    ASSERT_LE(length, (end + 2) * kRate);
     std::vector<float> pcm(static_cast<size_t>(length) * 2);
     AudioReadPcm(music.stream, 0, static_cast<int>(length), pcm.data());
     float peak = 0;
@@ -322,18 +332,29 @@ TEST(Soundtrack, OutlastsTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
         return std::sqrt(sum / std::max<size_t>(1, b - a));
     };
     // Full sections sit around -12 dBFS RMS: neither faint nor squashed. The closing chord
-    // fades out rather than being cut off: still sounding a second after the last scene,
-    // silent at the very end.
+    // rings, then fades out inside the credits: quieter than -40 dBFS over the last half
+    // second before the demo ends, so that nothing is cut off.
     const double groove = rms(20.0, 36.0);
     EXPECT_NEAR(20 * std::log10(groove), -12.5, 3.5);
-    EXPECT_GT(rms(70.5, 71.5), groove * 0.05);
-    EXPECT_LT(rms(length / double(kRate) - 0.1, length / double(kRate)), groove * 0.002);
+    EXPECT_GT(rms(closing + 0.5, closing + 1.5), groove * 0.3);
+    EXPECT_LT(rms(end - 0.5, end), 0.01);
+    // The full piece's sixteenth hats come in with the mosaic scene: the highs (first
+    // differences) of its first two seconds well above those of the groove before.
+    auto highs = [&](double from, double to) {
+        double sum = 0;
+        const size_t a = static_cast<size_t>(from * kRate) * 2,
+                     b = static_cast<size_t>(to * kRate) * 2;
+        for (size_t i = a + 2; i < b; ++i)
+            sum += double(pcm[i] - pcm[i - 2]) * (pcm[i] - pcm[i - 2]);
+        return std::sqrt(sum / (b - a));
+    };
+    EXPECT_GT(highs(change[2], change[2] + 2), highs(change[2] - 6, change[2] - 4) * 2);
 
     constexpr double kStep = 0.005;
     std::vector<std::array<float, 6>> frames; // bins 0..5 at time i * kStep
     music.play();
     const int64_t start = PlatformReadCounter();
-    for (int i = 0; i * kStep < 72.0; ++i) {
+    for (int i = 0; i * kStep < end; ++i) {
         PlatformAdvanceVirtualCounter(start + std::llround(i * kStep * 1e6) -
                                       PlatformReadCounter());
         music.updateSpectrum();
@@ -348,28 +369,33 @@ TEST(Soundtrack, OutlastsTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
         }
         return v;
     };
-    // Two beats a second from 3 s on. Scenes 1 and 2 (3 to 38 s) and the credits (52 to
-    // 70 s) move with the spectrum and have drums; the particle scene between has none. Bin 2
-    // (172 Hz), the sphere field's push and the credits' stretch, rises on each beat and falls
-    // before the next.
-    for (double beat = 3.0; beat < 70.0; beat += 0.5) {
-        if (beat >= 38.0 && beat < 52.0)
-            continue;
+    // Two beats a second while the sphere field and the mosaic (3 to 38 s) and the credits
+    // (52 s to the closing chord) move with the spectrum; the title, the particle scene and
+    // the closing chord's fade have no drums. Bin 2 (172 Hz), the sphere field's push and the
+    // credits' stretch, rises on each beat and falls before the next, and stays low without.
+    for (double beat = 0.0; beat < end; beat += 0.5) {
+        const bool drums =
+            (beat >= change[1] && beat < change[3]) || (beat >= change[4] && beat <= closing);
         const float hit = extreme(2, beat, beat + 0.06, true);
+        if (!drums) {
+            EXPECT_LT(hit, 0.08f) << "no beat at " << beat;
+            continue;
+        }
         EXPECT_GT(hit, 0.12f) << "beat at " << beat;
         EXPECT_LT(extreme(2, beat + 0.38, beat + 0.5, false), hit * 0.25f) << "beat at " << beat;
     }
     // The shake of scene 2 follows bins 1, 3 and 5: each louder on the beat than after it.
     for (int k : {1, 3, 5}) {
         double early = 0, late = 0;
-        for (double beat = 18.0; beat < 38.0; beat += 0.5) {
+        for (double beat = change[2]; beat < change[3]; beat += 0.5) {
             early += extreme(k, beat, beat + 0.06, true);
             late += extreme(k, beat + 0.38, beat + 0.5, true);
         }
         EXPECT_GT(early, late * 1.5) << "bin " << k;
     }
-    // Without drums the field settles.
-    EXPECT_LT(extreme(2, 38.5, 47.5, true), extreme(2, 20.0, 30.0, true) * 0.25f);
+    // Without drums the spectrum settles.
+    EXPECT_LT(extreme(2, change[3] + 0.5, change[3] + 9.5, true),
+              extreme(2, change[2] + 2, change[2] + 12, true) * 0.25f);
 }
 
 TEST(Generator, MakesTheSameBytesAgain) {

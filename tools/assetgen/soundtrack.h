@@ -1,14 +1,24 @@
 // The soundtrack: the arrangement and its mix, and the MP3 file it is written to.
 #pragma once
 
+#include "scenes/scenes.h"
 #include "synth.h"
 
+#include <array>
 #include <string>
 
-// Seconds after the music starts at which the scenes change (title, sphere field, mosaic
-// models, particles, credits) and at which the closing chord falls.
-constexpr double kSectionStarts[] = {0.0, 3.0, 18.0, 38.0, 52.0, 70.0};
-constexpr double kSoundtrackSeconds = 74.0;
+// Seconds after the music starts (with the title) at which each scene begins, from the
+// demo's own scene table, and at which the last one ends and the demo quits.
+constexpr std::array<double, kSceneNum + 1> SceneStarts() {
+    std::array<double, kSceneNum + 1> starts = {};
+    for (int i = 0; i < kSceneNum; ++i)
+        starts[i + 1] = starts[i] + kScenes[i].seconds;
+    return starts;
+}
+constexpr std::array<double, kSceneNum + 1> kSectionStarts = SceneStarts();
+// The piece ends with the credits; a second of silence after it keeps the stream playing
+// to the demo's last frame.
+constexpr double kSoundtrackSeconds = kSectionStarts[kSceneNum] + 1.0;
 
 // The whole piece, 44.1 kHz stereo, peaks kept below full scale.
 StereoBuffer ComposeSoundtrack();
