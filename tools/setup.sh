@@ -14,6 +14,7 @@ packages=(
   libpng-dev libpng-tools
   clang libclang-rt-14-dev
   lame sox ffmpeg
+  libx11-dev xvfb xdotool openbox x11-utils pulseaudio pulseaudio-utils
 )
 
 missing=()
