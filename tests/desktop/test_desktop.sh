@@ -2,8 +2,8 @@
 # The demo as a user meets it on a real desktop: an X server (Xvfb) with SDL's x11 driver,
 # keys pressed with xdotool, and a sound server (PulseAudio with a null sink) whose monitor is
 # recorded. Every server is started here on a display or socket of its own and stopped at the
-# end. Runs are cut short where the check allows: only the recorded run plays past the sphere
-# field's first seconds.
+# end. Runs are cut short where the check allows: most end as soon as loading is over, the
+# recorded one a dozen seconds into the music; about a minute in all.
 #
 #   test_desktop.sh DEMO_DIR RECORDING_CHECK
 set -u
