@@ -3,13 +3,15 @@
 //
 //   recording_check RECORDING SOUNDTRACK_MP3 FROM TO STEP
 //
-// Finds where the music starts in the recording (its first sound), then, for stretches of a quarter
-// of a second FROM to TO seconds after that start every STEP seconds, where in the soundtrack each
-// stretch comes from. Prints the sound server's gaps (the digital silence it plays while the demo
-// is late) and the drift (how far the music is behind the recording's own clock) and fails when:
+// Finds where the music starts in the recording (its first sound), then, for a stretch without a
+// gap (0.1 to 0.25 s) in every STEP seconds from FROM to TO seconds after that start, where in
+// the soundtrack it comes from. Prints the sound server's gaps (the digital silence it plays while
+// the demo is late) and the drift (how far the music is behind the recording's own clock) and fails
+// when:
 // - nothing of the soundtrack is heard;
-// - a stretch without a gap in it is not the soundtrack (normalised correlation below 0.9),
-//   or comes through more than 6 dB louder or quieter than the file has it;
+// - fewer than three quarters of the stretches (or fewer than three) are the soundtrack
+//   (normalised correlation 0.9 or more), or one comes through more than 6 dB louder or
+//   quieter than the file has it;
 // - a stretch comes from the wrong place: more than the gaps heard so far behind, or ahead,
 //   by more than kSlack. The music falls behind by what the gaps held back unless the audio
 //   layer moves it on to the clock, and then it may stand up to one device buffer (at most
@@ -27,7 +29,7 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kDecimate = 4; // matched at 11025 Hz, ample for a 10 ms tolerance
 constexpr double kSlack = 0.1;
-constexpr double kStretch = 0.25;
+constexpr double kStretch = 0.25, kShortest = 0.1;
 
 // Mono (left + right) / 2, averaged over kDecimate samples.
 std::vector<float> Decimated(const std::vector<float>& stereo) {
@@ -165,19 +167,36 @@ int main(int argc, char** argv) {
     for (const auto& g : gaps)
         std::printf("  gap at %.3f s after the start: %.1f ms\n", g.first, g.second * 1000);
 
-    const size_t n = static_cast<size_t>(kStretch * rate);
     double lastDrift = 0, lastAt = 0;
-    int matched = 0;
-    for (double x = from; x + kStretch <= to + 1e-9; x += step) {
-        const double r = start.at + x;
-        double gapsBefore = 0;
-        bool gapInside = false;
-        for (const auto& g : gaps) {
-            if (g.first < x + kStretch && g.first + g.second > x)
-                gapInside = true;
-            if (g.first < x)
-                gapsBefore += g.second;
+    int matched = 0, pieces = 0;
+    for (double step0 = from; step0 < to; step0 += step) {
+        // The first stretch in this step with no gap in it, a quarter of a second long where
+        // the gaps leave room, at least a tenth (on a busy machine they come many a second).
+        const double stepEnd = std::min(step0 + step, to);
+        double x = step0, length = 0, gapsBefore = 0;
+        while (x + kShortest <= stepEnd) {
+            double next = x; // where to look next: past the first gap that cuts this short
+            length = std::min(kStretch, to - x);
+            gapsBefore = 0;
+            for (const auto& g : gaps) {
+                if (g.first + g.second <= x) {
+                    gapsBefore += g.second;
+                } else if (g.first < x + length) {
+                    length = std::max(0.0, g.first - x);
+                    next = g.first + g.second;
+                    break; // gaps are in order: the rest start later
+                }
+            }
+            if (length >= kShortest)
+                break;
+            x = std::max(next, x + 0.001);
         }
+        if (length < kShortest || x + kShortest > stepEnd) {
+            std::printf("%6.2f s after the start: no stretch without a gap\n", step0);
+            continue;
+        }
+        const double r = start.at + x;
+        const size_t n = static_cast<size_t>(length * rate);
         const float* piece = &rec[static_cast<size_t>(r * rate)];
         const Match m = FindIn(ref, piece, n, x - gapsBefore - 2 * kSlack, x + 2 * kSlack);
         const double drift = x - m.at;
@@ -189,18 +208,15 @@ int main(int argc, char** argv) {
         }
         const double gain = std::sqrt(level / std::max(refLevel, 1e-12));
         std::printf("%6.2f s after the start: soundtrack at %6.3f s, %+5.0f ms behind, "
-                    "gaps before %4.0f ms, correlation %.3f, level %+.1f dB%s\n",
-                    x, m.at, drift * 1000, gapsBefore * 1000, m.correlation, 20 * std::log10(gain),
-                    gapInside ? " (gap inside)" : "");
-        if (gapInside)
-            continue;
+                    "gaps before %4.0f ms, correlation %.3f, level %+.1f dB\n",
+                    x, m.at, drift * 1000, gapsBefore * 1000, m.correlation, 20 * std::log10(gain));
+        ++pieces;
+        if (m.correlation < 0.9)
+            continue; // counted below
         ++matched;
         lastDrift = drift;
         lastAt = x;
-        if (m.correlation < 0.9) {
-            std::printf("FAIL: not the soundtrack at %.2f s\n", x);
-            ok = false;
-        } else if (gain < 0.5 || gain > 2) {
+        if (gain < 0.5 || gain > 2) {
             // Played at full volume, the stream should come through within 6 dB.
             std::printf("FAIL: the soundtrack is played %.1f dB off at %.2f s\n",
                         20 * std::log10(gain), x);
@@ -210,8 +226,10 @@ int main(int argc, char** argv) {
             ok = false;
         }
     }
-    if (matched == 0) {
-        std::printf("FAIL: no stretch without a gap between %.1f and %.1f s\n", from, to);
+    // A stretch between gaps may still hold a skip too short to see as a gap; most must match.
+    std::printf("%d of %d stretches are the soundtrack\n", matched, pieces);
+    if (matched < 3 || matched < pieces * 3 / 4) {
+        std::printf("FAIL: too few stretches are the soundtrack\n");
         ok = false;
     }
     std::printf("drift at %.1f s: %.0f ms\n", lastAt, lastDrift * 1000);
