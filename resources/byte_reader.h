@@ -8,9 +8,18 @@
 #include <vector>
 
 // Reads from the current position to the end. False on a read error; `bytes` then holds
-// what came before it.
+// what came before it. Throws std::bad_alloc when the file does not fit in memory.
 inline bool ReadWholeFile(FILE* file, std::vector<uint8_t>& bytes) {
     bytes.clear();
+    // Room for the whole file at once where its size is known: growing the buffer by doubling
+    // would hold the file nearly twice over for a moment.
+    const long start = std::ftell(file);
+    if (start >= 0 && std::fseek(file, 0, SEEK_END) == 0) {
+        const long end = std::ftell(file);
+        std::fseek(file, start, SEEK_SET);
+        if (end > start)
+            bytes.reserve(static_cast<size_t>(end - start));
+    }
     uint8_t chunk[65536];
     size_t got;
     while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)

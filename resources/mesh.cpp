@@ -8,8 +8,12 @@
 #include <GL/gl.h>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <new>
+#include <string>
+#include <utility>
 
 Mesh::Mesh(int32_t vertexNum, int32_t triangleNum, int32_t texture, bool hasNormals, bool hasColors,
            bool hasTexCoords)
@@ -31,6 +35,12 @@ Mesh::Mesh(int32_t vertexNum, int32_t triangleNum, int32_t texture, bool hasNorm
     if (hasTexCoords)
         texCoords = new float[2 * v]();
 }
+
+Mesh::Mesh(MeshArrays&& arrays)
+    : indexed(arrays.triangleNum > 0), texture(arrays.texture), triangleNum(arrays.triangleNum),
+      vertexNum(arrays.vertexNum), indices(arrays.indices.release()),
+      vertices(arrays.vertices.release()), normals(arrays.normals.release()),
+      colors(arrays.colors.release()), texCoords(arrays.texCoords.release()) {}
 
 Mesh::~Mesh() {
     delete[] indices;
@@ -137,11 +147,63 @@ Model::Model(const char* fileName) {
     const char* dot = std::strrchr(fileName, '.');
     const char* extension = dot ? dot + 1 : fileName;
     if (SameIgnoringCase(extension, "mesh"))
-        LoadBinaryMesh(*this, fileName);
+        BuildModel(*this, ReadBinaryMesh(fileName));
     else if (SameIgnoringCase(extension, "raw"))
-        LoadAsciiMesh(*this, fileName);
+        BuildModel(*this, ReadAsciiMesh(fileName));
     else
         ReportError("Can't load model %s, unknown file extension.", fileName);
+}
+
+namespace {
+const char* const kRawWarning =
+    "Warning: While parsing an ascii mesh file, more than 9 float values was found on one line.";
+
+// The meshes first (their arrays are only handed over), then the textures by name, as the
+// file orders them. Throws std::bad_alloc for the small arrays of pointers.
+bool Build(Model& model, ModelFileData& file) {
+    for (const std::string& message : file.messages)
+        ReportError("%s", message.c_str());
+    const size_t meshNum = file.meshes.size();
+    if (meshNum > 0) {
+        model.meshes = new Mesh*[meshNum]();
+        for (size_t i = 0; i < meshNum; ++i) {
+            model.meshes[i] = new Mesh(std::move(file.meshes[i]));
+            model.meshNum = static_cast<int32_t>(i + 1);
+        }
+    }
+    if (file.textFile && model.meshNum == 1) {
+        for (bool warned : file.warnedLines) {
+            std::fputc('\n', stdout);
+            if (warned)
+                ReportError(kRawWarning);
+        }
+        CalcNormals(*model.meshes[0]);
+    }
+    const size_t textureNum = file.textureNames.size();
+    if (textureNum > 0) {
+        model.textures = new Texture*[textureNum]();
+        for (size_t i = 0; i < textureNum; ++i) {
+            Texture* texture = new Texture;
+            model.textures[i] = texture;
+            model.textureNum = static_cast<int32_t>(i + 1);
+            texture->loaded = LoadTexture(*texture, file.textureNames[i].c_str());
+        }
+    }
+    if (!file.lastMessage.empty())
+        ReportError("%s", file.lastMessage.c_str());
+    return file.read;
+}
+} // namespace
+
+bool BuildModel(Model& model, ModelFileData&& file) {
+    try {
+        return Build(model, file);
+    } catch (const std::bad_alloc&) {
+        // The model keeps what was built; meshNum and textureNum count only real entries.
+        ReportError("Can't load the mesh in %s, there is not enough memory for it.",
+                    file.fileName.c_str());
+        return false;
+    }
 }
 
 Model::~Model() {

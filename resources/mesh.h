@@ -6,10 +6,15 @@
 
 #include <cstdint>
 
+struct MeshArrays;
+struct ModelFileData;
+
 struct Mesh {
     // Arrays allocated to their sizes, contents unset.
-    Mesh(int32_t vertexNum, int32_t triangleNum, int32_t texture, bool hasNormals,
-         bool hasColors, bool hasTexCoords);
+    Mesh(int32_t vertexNum, int32_t triangleNum, int32_t texture, bool hasNormals, bool hasColors,
+         bool hasTexCoords);
+    // Takes over the arrays a file reader made.
+    explicit Mesh(MeshArrays&& arrays);
     ~Mesh();
     Mesh(const Mesh&) = delete;
     Mesh& operator=(const Mesh&) = delete;
@@ -44,3 +49,8 @@ struct Model {
     Texture** textures = nullptr;
     Mesh** meshes = nullptr;
 };
+
+// Fills an empty model from what a file reader returned, reporting the reader's messages, the
+// text file's line feeds and warnings, and the textures' own reports in the order the file gave
+// them. Returns whether the whole file was read. Allocation failures are reported, not thrown.
+bool BuildModel(Model& model, ModelFileData&& file);

@@ -178,7 +178,7 @@ TEST_F(MeshFiles, NamesExtensionsAndMissingFiles) {
     EXPECT_EQ(none.meshNum, 0);
     EXPECT_TRUE(reports().empty());
     Model missing((dir.path + "/absent.mesh").c_str());
-    LoadAsciiMesh(none, nullptr);
+    BuildModel(none, ReadAsciiMesh(nullptr));
     EXPECT_EQ(reports(), (std::vector<std::string>{"Can't open file " + dir.path +
                                                        "/absent.mesh to load mesh.",
                                                    "Can't load a mesh with filename NULL..."}));

@@ -130,7 +130,7 @@ void FuzzTga(const uint8_t* data, size_t size) {
 
 void FuzzBinaryMesh(const uint8_t* data, size_t size) {
     Model model(nullptr);
-    ParseBinaryMesh(model, data, size, "in.mesh");
+    BuildModel(model, ParseBinaryMesh(data, size, "in.mesh"));
     CheckModel(model);
     if (model.meshNum > 0)
         model.draw();
@@ -138,7 +138,7 @@ void FuzzBinaryMesh(const uint8_t* data, size_t size) {
 
 void FuzzTextMesh(const uint8_t* data, size_t size) {
     Model model(nullptr);
-    ParseAsciiMesh(model, data, size, "in.raw");
+    BuildModel(model, ParseAsciiMesh(data, size, "in.raw"));
     CheckModel(model);
     if (model.meshNum != 1)
         Broken("a text model holds one mesh");
