@@ -16,8 +16,10 @@
 // - BMP of 1, 4 or 8 bits (grey ones too, BMP stores them with a palette): 8 bits, refused.
 //   24-bit BMP: 24 bits. 32-bit BMP: 32 bits, an all-zero alpha channel made opaque by SDL.
 // - Any other content (GIF, TIFF, WebP... which SDL2_image would also take) is refused, as
-//   is a picture larger than kMaxSide on a side or kMaxPixels in all, before anything is
-//   allocated for it: a file of a few bytes must not be able to ask for gigabytes.
+//   is a picture larger than kMaxSide on a side or kMaxPicturePixels in all, before anything
+//   is allocated for it: a file of a few bytes must not be able to ask for gigabytes. So is an
+//   uncompressed BMP whose rows are not all in the file, and a JPEG with more than
+//   kMaxJpegScans scans.
 // - A PNG whose chunks run past the end of the file, or that ends before IEND, is refused
 //   before decoding: SDL2_image's PNG reader ignores short reads and libpng then reads the
 //   same stale chunk header for ever.
@@ -44,10 +46,11 @@ struct PngKind {
     int colourType = 0; // 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGBA
 };
 
-// 16384 is the largest texture side Mesa's drivers take; 64 Mi pixels is 256 MiB at 4 bytes,
-// and the loader holds about three copies while uploading.
+// 16384 is the largest texture side Mesa's drivers take.
 constexpr int64_t kMaxSide = 16384;
-constexpr int64_t kMaxPixels = int64_t{64} << 20;
+// A progressive JPEG decodes every block of the picture once per scan; the usual progressions
+// have 6 to 12. More scans are refused, so decoding costs at most this many passes.
+constexpr int kMaxJpegScans = 64;
 
 enum class PictureKind { other, png, jpeg, bmp };
 
@@ -96,26 +99,74 @@ void ScreenPng(SDL_RWops* file, int64_t fileSize, Screened& out) {
     }
 }
 
-// SDL2_image decodes a JPEG cut short without complaint, the missing part grey: the end marker
-// must follow the frame header. In coded data a 0xFF byte is always followed by 0x00 or a
-// restart marker, so FF D9 there is the real end.
-bool HasEndMarker(SDL_RWops* file, int64_t from, int64_t fileSize) {
-    unsigned char chunk[65536];
-    unsigned char last = 0;
-    if (SDL_RWseek(file, from, RW_SEEK_SET) != from)
-        return false;
-    for (int64_t at = from; at < fileSize;) {
-        const size_t got = SDL_RWread(file, chunk, 1, sizeof chunk);
-        if (got == 0)
-            return false;
-        for (size_t i = 0; i < got; ++i) {
-            if (last == 0xFF && chunk[i] == 0xD9)
-                return true;
-            last = chunk[i];
-        }
-        at += static_cast<int64_t>(got);
+// Reads a file forward through a buffer of its own, a byte at a time.
+class ForwardReader {
+  public:
+    ForwardReader(SDL_RWops* file, int64_t from) : file(file), at(from) {
+        ok = SDL_RWseek(file, from, RW_SEEK_SET) == from;
     }
-    return false;
+    // The next byte, or -1 at the end of the file or on an error.
+    int next() {
+        if (pos == got) {
+            got = ok ? SDL_RWread(file, chunk, 1, sizeof chunk) : 0;
+            pos = 0;
+            if (got == 0)
+                return -1;
+        }
+        ++at;
+        return chunk[pos++];
+    }
+    int64_t position() const { return at; }
+
+  private:
+    SDL_RWops* file;
+    int64_t at;
+    bool ok;
+    unsigned char chunk[65536];
+    size_t got = 0, pos = 0;
+};
+
+// Everything after the frame header, walked as the decoder walks it: segments skipped by their
+// length, coded data up to the next marker (in coded data a 0xFF byte is followed by 0x00 or a
+// restart marker). SDL2_image decodes a JPEG cut short without complaint, the missing part
+// grey, so the end marker must be there; and the scans are counted on the way.
+bool JpegEndsWithinScanBudget(SDL_RWops* file, int64_t from, int64_t fileSize) {
+    ForwardReader in(file, from);
+    int scans = 0;
+    for (;;) {
+        // The next marker: 0xFF, fill bytes, then a code that is neither 0 nor a restart.
+        int code = -1;
+        for (int b = in.next(); b >= 0 && code < 0; b = in.next()) {
+            if (b != 0xFF)
+                continue;
+            int c = in.next();
+            while (c == 0xFF)
+                c = in.next();
+            if (c < 0)
+                return false;
+            if (c != 0x00 && !(c >= 0xD0 && c <= 0xD7))
+                code = c;
+            if (code >= 0)
+                break;
+        }
+        if (code < 0)
+            return false;
+        if (code == 0xD9)
+            return true;
+        if (code == 0x01)
+            continue;
+        if (code == 0xDA && ++scans > kMaxJpegScans)
+            return false;
+        const int high = in.next(), low = in.next();
+        if (low < 0)
+            return false;
+        const int64_t next = in.position() - 2 + (high << 8 | low);
+        if (next > fileSize)
+            return false;
+        while (in.position() < next)
+            if (in.next() < 0)
+                return false;
+    }
 }
 
 // The size from the first start-of-frame marker; markers before it are skipped by length.
@@ -143,7 +194,7 @@ void ScreenJpeg(SDL_RWops* file, int64_t fileSize, Screened& out) {
         if (frame) {
             out.height = b[3] << 8 | b[4];
             out.width = b[5] << 8 | b[6];
-            if (HasEndMarker(file, at, fileSize))
+            if (JpegEndsWithinScanBudget(file, at + 2 + (b[0] << 8 | b[1]), fileSize))
                 out.kind = PictureKind::jpeg;
             return;
         }
@@ -151,23 +202,44 @@ void ScreenJpeg(SDL_RWops* file, int64_t fileSize, Screened& out) {
     }
 }
 
-void ScreenBmp(SDL_RWops* file, Screened& out) {
-    unsigned char h[12];
-    if (!ReadAt(file, 14, h, sizeof h))
+uint32_t LittleEndian32(const unsigned char* p) {
+    return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+// An uncompressed BMP must hold all its rows: the decoder allocates the whole picture before
+// it reads them, so a header of a few dozen bytes could otherwise cost the whole budget.
+void ScreenBmp(SDL_RWops* file, int64_t fileSize, Screened& out) {
+    unsigned char h[30];
+    if (!ReadAt(file, 0, h, sizeof h))
         return;
-    const uint32_t headerSize =
-        uint32_t{h[0]} | uint32_t{h[1]} << 8 | uint32_t{h[2]} << 16 | uint32_t{h[3]} << 24;
-    out.kind = PictureKind::bmp;
+    const int64_t dataAt = LittleEndian32(h + 10);
+    const uint32_t headerSize = LittleEndian32(h + 14);
+    int bitsPerPixel;
+    uint32_t compression = 0;
     if (headerSize == 12) { // OS/2: 16-bit sizes
-        out.width = h[4] | h[5] << 8;
-        out.height = h[6] | h[7] << 8;
-        return;
+        out.width = h[18] | h[19] << 8;
+        out.height = h[20] | h[21] << 8;
+        bitsPerPixel = h[24] | h[25] << 8;
+    } else {
+        int32_t width, height;
+        std::memcpy(&width, h + 18, 4); // little-endian, as the machine
+        std::memcpy(&height, h + 22, 4);
+        out.width = width;
+        out.height = std::abs(int64_t{height}); // negative: stored top row first
+        bitsPerPixel = h[28] | h[29] << 8;
+        unsigned char c[4];
+        if (headerSize >= 40 && ReadAt(file, 30, c, 4))
+            compression = LittleEndian32(c);
     }
-    int32_t width, height;
-    std::memcpy(&width, h + 4, 4); // little-endian, as the machine
-    std::memcpy(&height, h + 8, 4);
-    out.width = width;
-    out.height = std::abs(int64_t{height}); // negative: stored top row first
+    // Run-length coded rows (1, 2) are bounded by the pixel budget alone.
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (uncompressed && out.width >= 0 && out.height >= 0 && out.width <= kMaxSide &&
+        out.height <= kMaxSide) {
+        const int64_t rowBytes = (out.width * bitsPerPixel + 31) / 32 * 4;
+        if (dataAt + rowBytes * out.height > fileSize)
+            return;
+    }
+    out.kind = PictureKind::bmp;
 }
 
 Screened Screen(SDL_RWops* file) {
@@ -180,11 +252,11 @@ Screened Screen(SDL_RWops* file) {
         else if (IMG_isJPG(file))
             ScreenJpeg(file, fileSize, out);
         else if (IMG_isBMP(file))
-            ScreenBmp(file, out);
+            ScreenBmp(file, fileSize, out);
     }
     SDL_RWseek(file, start, RW_SEEK_SET);
     if (out.width < 0 || out.height < 0 || out.width > kMaxSide || out.height > kMaxSide ||
-        out.width * out.height > kMaxPixels)
+        out.width * out.height > kMaxPicturePixels)
         out.kind = PictureKind::other;
     return out;
 }

@@ -3,6 +3,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+
+// The budget of one picture, whatever its file's size: at most 4 Mi pixels (2048 x 2048, four
+// times the largest picture the demo ships), refused before anything is allocated. A picture
+// at the limit costs about 100 MiB while it loads: the decoded surface and its converted copy,
+// the loader's buffer, GLU's mipmap copy and the driver's texture, 16 MiB each at 4 bytes per
+// pixel, with the mipmaps a third more. Time: one pass over the file to screen it, then the
+// decoder, bounded by the pixels (and for a progressive JPEG the scans: at most 64).
+constexpr int64_t kMaxPicturePixels = int64_t{4} << 20;
 
 // One decoded picture: decode, read its size, depth and rows, then release (the destructor
 // releases too). Depth is 24 bits for pictures without alpha (every JPEG), 32 for pictures

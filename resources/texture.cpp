@@ -48,6 +48,7 @@ bool LoadTga(Texture& texture, const char* fileName) {
                     "supported.",
                     fileName);
         return false;
+    case TgaResult::tooLarge:
     case TgaResult::noMemory:
         ReportError("Texture load: Failed to allocate memory for the image %s. You should buy "
                     "more RAM!",
@@ -112,6 +113,10 @@ bool LoadDecoded(Texture& texture, const char* fileName) {
 }
 } // namespace
 
+// Budget, both readers: at most kMaxPicturePixels pixels (4 Mi), refused from the header
+// before anything is allocated for them, so loading one picture costs at most about 100 MiB
+// whatever its file (a TGA's pixels never outgrow its file either). Time: the file read once
+// or twice, the decoding bounded by the pixels. Nothing throws: allocations are checked.
 bool LoadTexture(Texture& texture, const char* fileName) {
     if (!fileName) {
         ReportError("Trying to load texture from filename NULL. No good...");

@@ -2,11 +2,11 @@
 // read after the header, their size in 64 bits and checked against the file before allocating.
 #include "resources/tga_reader.h"
 
+#include "platform/image_decoder.h"
 #include "resources/byte_reader.h"
 
 #include <cstdint>
 #include <new>
-#include <sys/stat.h>
 #include <utility>
 
 TgaHeader ParseTgaHeader(const uint8_t (&bytes)[kTgaHeaderBytes]) {
@@ -32,16 +32,17 @@ uint64_t TgaImageBytes(const TgaHeader& header) {
 }
 
 namespace {
-// Bytes from the current position to the end of the file; UINT64_MAX when unknown (a pipe),
-// which leaves the decision to the read itself.
+// Bytes from the current position to the end of the file; UINT64_MAX when unknown (a stream
+// that cannot seek), which leaves the decision to the read itself.
 uint64_t BytesLeft(FILE* file) {
-    struct stat info;
     const long position = std::ftell(file);
-    if (position < 0 || fstat(fileno(file), &info) != 0 || !S_ISREG(info.st_mode))
+    if (position < 0 || std::fseek(file, 0, SEEK_END) != 0)
         return UINT64_MAX;
-    const uint64_t size = static_cast<uint64_t>(info.st_size);
-    const uint64_t at = static_cast<uint64_t>(position);
-    return size > at ? size - at : 0;
+    const long end = std::ftell(file);
+    std::fseek(file, position, SEEK_SET);
+    if (end < 0)
+        return UINT64_MAX;
+    return end > position ? static_cast<uint64_t>(end - position) : 0;
 }
 } // namespace
 
@@ -70,6 +71,11 @@ bool TakeHeader(const TgaHeader& header, TgaImage& image) {
     return true;
 }
 
+// The decoded pictures' budget holds here too: the upload makes the same copies of the pixels.
+bool WithinBudget(const TgaHeader& header) {
+    return int64_t{header.width} * header.height <= kMaxPicturePixels;
+}
+
 // At least one byte, so that an empty picture still has a non-null buffer to upload.
 std::unique_ptr<unsigned char[]> AllocatePixels(uint64_t size) {
     if (size > SIZE_MAX)
@@ -93,6 +99,8 @@ TgaResult ReadTga(FILE* file, TgaImage& image) {
     const uint64_t size = TgaImageBytes(header);
     if (size > BytesLeft(file))
         return TgaResult::shortData;
+    if (!WithinBudget(header))
+        return TgaResult::tooLarge;
     std::unique_ptr<unsigned char[]> pixels = AllocatePixels(size);
     if (!pixels)
         return TgaResult::noMemory;
@@ -114,6 +122,8 @@ TgaResult ParseTga(const uint8_t* data, size_t size, TgaImage& image) {
     const uint64_t pixelBytes = TgaImageBytes(header);
     if (pixelBytes > in.remaining())
         return TgaResult::shortData;
+    if (!WithinBudget(header))
+        return TgaResult::tooLarge;
     std::unique_ptr<unsigned char[]> pixels = AllocatePixels(pixelBytes);
     if (!pixels)
         return TgaResult::noMemory;

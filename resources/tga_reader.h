@@ -18,7 +18,8 @@ struct TgaHeader {
 // The three fields this system uses, from the 18 header bytes.
 TgaHeader ParseTgaHeader(const uint8_t (&bytes)[kTgaHeaderBytes]);
 
-enum class TgaResult { ok, shortHeader, unsupportedDepth, noMemory, shortData };
+// tooLarge: more pixels than a picture's budget (kMaxPicturePixels), refused before reading them.
+enum class TgaResult { ok, shortHeader, unsupportedDepth, tooLarge, noMemory, shortData };
 
 struct TgaImage {
     int32_t width = 0;
@@ -32,6 +33,10 @@ struct TgaImage {
 // Bytes of pixel data a header asks for; 64 bits, as 65535 x 65535 x 4 does not fit in 32.
 uint64_t TgaImageBytes(const TgaHeader& header);
 
+// Budget: the pixels are allocated once, after the header's size has been checked against the
+// picture budget and against what the file holds, so they never outgrow the file; with the
+// upload's copies a TGA costs at most about five times its pixels (100 MiB at the limit).
+// Time: one read of the file.
 // Reads header and pixels from an open file positioned at its start. The caller keeps the
 // file and closes it. On failure `image.pixels` is empty.
 TgaResult ReadTga(FILE* file, TgaImage& image);
