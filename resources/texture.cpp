@@ -114,8 +114,8 @@ bool LoadDecoded(Texture& texture, const char* fileName) {
 } // namespace
 
 // Budget, both readers: at most kMaxPicturePixels pixels (4 Mi), refused from the header
-// before anything is allocated for them, so loading one picture costs at most about 100 MiB
-// whatever its file (a TGA's pixels never outgrow its file either). Time: the file read once
+// before anything is allocated for them, so loading one picture costs under 128 MiB whatever
+// its file (a TGA's pixels never outgrow its file either). Time: the file read once
 // or twice, the decoding bounded by the pixels. Nothing throws: allocations are checked.
 bool LoadTexture(Texture& texture, const char* fileName) {
     if (!fileName) {

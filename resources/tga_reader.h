@@ -35,7 +35,7 @@ uint64_t TgaImageBytes(const TgaHeader& header);
 
 // Budget: the pixels are allocated once, after the header's size has been checked against the
 // picture budget and against what the file holds, so they never outgrow the file; with the
-// upload's copies a TGA costs at most about five times its pixels (100 MiB at the limit).
+// upload's copies a TGA costs at most about five times its pixels (under 128 MiB at the limit).
 // Time: one read of the file.
 // Reads header and pixels from an open file positioned at its start. The caller keeps the
 // file and closes it. On failure `image.pixels` is empty.
