@@ -42,6 +42,8 @@ void* operator new[](size_t size) {
 namespace {
 const char* kShort = "File %s is not a valid .mesh-file. It is shorter than its counts say.";
 const char* kNegative = "File %s is not a valid .mesh-file. It holds a negative count.";
+const char* kMeshes = "Can't load the mesh in %s, it has too many meshes.";
+const char* kTextures = "Can't load the mesh in %s, it has too many textures.";
 const char* kEmptyDraw = "Warning: Drawing model where meshNum is 0 or meshes is NULL";
 const char* kRawWarning =
     "Warning: While parsing an ascii mesh file, more than 9 float values was found on one line.";
@@ -61,7 +63,7 @@ struct Bytes {
         return *this;
     }
     Bytes& i32(int32_t v) { return u32(static_cast<uint32_t>(v)); }
-    Bytes& f32s(std::initializer_list<float> values) {
+    Bytes& f32s(const std::vector<float>& values) {
         for (float f : values) {
             uint32_t bits;
             std::memcpy(&bits, &f, 4);
@@ -234,7 +236,9 @@ TEST_F(MeshFiles, HostileCountsAreRejectedBeforeAnythingIsAllocated) {
                           {Bytes().header(1, 0).block(0, huge), kShort},
                           {Bytes().header(0, 1).i32(-5), kNegative},
                           {Bytes().header(0, 1).i32(huge).u32(0x41414141), kShort},
-                          {Bytes().header(2, 0).block(1, 0).f32s({1, 2, 3}), kShort}};
+                          {Bytes().header(2, 0).block(1, 0).f32s({1, 2, 3}), kShort},
+                          {Bytes().header(4097, 0).f32s(std::vector<float>(4097 * 6)), kMeshes},
+                          {Bytes().header(0, 17).f32s(std::vector<float>(17)), kTextures}};
     for (const Case& c : cases) {
         const size_t i = &c - cases;
 #ifdef TRACK_ALLOCATIONS
@@ -346,6 +350,19 @@ TEST_F(MeshFiles, RawLinesWithOtherCountsWarnOnceAndShortTokensAreSkipped) {
     // A line longer than 254 characters is read as two.
     auto longLine = loadRaw(std::string(250, ' ') + "1.0 2.0 3.0 4.0 5.0 6.0 7.0 8.0 9.0\n");
     EXPECT_EQ(longLine->meshes[0]->vertexNum, 6);
+
+    // Lines too short to hold nine values, more than the budget allows (84 bytes of arrays a
+    // line, four times the file and 1 MiB): refused whole, in one report, before any line.
+#ifdef TRACK_ALLOCATIONS
+    g_largestAllocation = 0;
+#endif
+    auto newlines = loadRaw(std::string(200000, '\n'));
+    EXPECT_EQ(reports(), Format("Can't load the mesh in %s, it has too many lines.", path));
+    EXPECT_EQ(out.find('\n'), std::string::npos); // not one line feed per line
+    EXPECT_EQ(newlines->meshNum, 0);
+#ifdef TRACK_ALLOCATIONS
+    EXPECT_LT(g_largestAllocation, 1u << 20);
+#endif
 }
 
 namespace {

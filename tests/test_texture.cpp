@@ -144,6 +144,14 @@ TEST_F(TextureTest, TgaRefusals) {
         ASSERT_TRUE(WriteFile(path, Tga(c.width, c.height, 32, Bytes(c.present, 7))));
         ExpectRefused(path, Say(kShortData, path));
     }
+
+    // Every pixel present, but one row more than the budget of 4 Mi pixels (a sparse file).
+    const std::string overBudget = dir.file("over.tga");
+    ASSERT_TRUE(WriteFile(overBudget, Tga(2048, 2049, 8, {})));
+    ASSERT_EQ(truncate(overBudget.c_str(), 18 + 2048 * 2049), 0);
+    ExpectRefused(overBudget, Say("Texture load: Failed to allocate memory for the image %s. You "
+                                  "should buy more RAM!",
+                                  overBudget));
 }
 
 #if defined(__SANITIZE_ADDRESS__)
