@@ -3,7 +3,9 @@ BUILD := build
 JOBS := $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 # The sanitizer build (AddressSanitizer, UndefinedBehaviorSanitizer, LeakSanitizer) with clang,
-# which also builds the fuzz targets. `make fuzz FUZZ_SECONDS=N` runs each of them N seconds.
+# which also builds the fuzz targets. `make fuzz FUZZ_SECONDS=N` runs each of them N seconds,
+# with the memory and time limits that follow the readers' budgets (tests/fuzz/run_fuzz.sh);
+# the short runs within `make test` use the same limits.
 ASAN_BUILD := build-asan
 ASAN_FLAGS := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
               -DCMAKE_CXX_COMPILER=clang++ -DREROVUZ_FUZZ=ON
