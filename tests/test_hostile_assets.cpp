@@ -99,7 +99,8 @@ template <typename Fill> void PngChunk(Writer& w, const char* type, size_t size,
 //   followed by a megabyte of coded data, then a broken Huffman table.
 // - .mesh: one mesh with the largest counts the file holds, whose very last index is out of
 //   range: every array allocated and read before the check fails.
-// - MP3: the lowest bit rate (8 kbit/s mono, 8 kHz), silent frames: 18 hours of sound.
+// - MP3: the lowest bit rate (8 kbit/s mono, 8 kHz), silent frames: 18 hours of sound, which
+//   the audio layer refuses as longer than it plays.
 std::vector<uint8_t> Largest(const std::string& file) {
     Writer w;
     const std::string extension = fs::path(file).extension().string();
@@ -465,7 +466,8 @@ TEST(HostileAssets, AFifoInPlaceOfAFileIsRefusedWithoutWaiting) {
 // Each of the 16 files in turn replaced by 64 MB of the worst content found for its reader: the
 // run plays to the end, reports the file, and its peak memory stays within the reader's
 // budget above the intact run's (pictures 128 MiB whatever the file; models twice the file and
-// 1 MiB). Measured in the plain build, where the peak is the program's own.
+// 1 MiB; the soundtrack 1 MiB). Measured in the plain build, where the peak is the program's
+// own.
 TEST(HostileAssets, LargestFilesStayWithinTheirBudgets) {
 #ifdef CAPTURE_SANITIZED
     GTEST_SKIP() << "AddressSanitizer's own memory would hide the readers': plain build only";
@@ -504,13 +506,11 @@ TEST(HostileAssets, LargestFilesStayWithinTheirBudgets) {
         EXPECT_NE(reports.find(music ? "BASS" : fs::path(run.file).filename().string()),
                   std::string::npos)
             << reports.substr(0, 2000);
-        const long budget = model ? 2 * (64 << 10) + 1024 : 128 << 10;
+        // In kB: the readers' budgets, and 4 MiB for the measurement (the peak of a whole run
+        // moves by a megabyte or so from one run to the next).
+        const long budget = model ? 2 * (64 << 10) + 1024 : music ? 1024 : 128 << 10;
         std::printf("%-26s peak %+7ld kB (budget %ld kB) %s\n", run.file.c_str(), extra, budget,
                     reports.substr(0, std::min<size_t>(reports.find('\n'), 100)).c_str());
-        // The soundtrack is decoded whole, up to 20 minutes, until it is streamed: printed,
-        // not yet held to a budget.
-        if (!music) {
-            EXPECT_LE(extra, budget);
-        }
+        EXPECT_LE(extra, budget + 4096);
     }
 }
