@@ -11,8 +11,10 @@
 #include "scenes/scenes.h"
 
 #include <GL/gl.h>
+#include <utility>
 
-Demo::Demo(DemoWindow* window_) : window(window_) {
+Demo::Demo(DemoWindow* window_, LoadingHook onLoadingStep_)
+    : window(window_), onLoadingStep(std::move(onLoadingStep_)) {
     SeedRandom(329);
 
     glEnable(GL_DEPTH_TEST);
@@ -34,7 +36,8 @@ Demo::Demo(DemoWindow* window_) : window(window_) {
 
 void Demo::load() {
     // A quit asked for while loading is lost: pump's answer is dropped on purpose.
-    LoadAssets(window->width, window->height, [this] { window->pump(); });
+    LoadAssets(
+        window->width, window->height, [this] { window->pump(); }, onLoadingStep);
 }
 
 void Demo::frame() {

@@ -1,14 +1,16 @@
 // The demo: fixed GL state, loading, and the per-frame dispatch to the five scenes.
 #pragma once
 
+#include "scenes/loading.h"
+
 class DemoWindow;
 struct Scene;
 
 class Demo {
   public:
     // Seeds the random generator, sets the fixed GL state, loads everything behind the
-    // loading picture and starts the music.
-    explicit Demo(DemoWindow* window);
+    // loading picture and starts the music. `onLoadingStep` sees loading's steps (benchmark).
+    explicit Demo(DemoWindow* window, LoadingHook onLoadingStep = nullptr);
 
     // One frame: clear, identity modelview, then the scene g_sceneIndex selects; past the
     // last scene it posts the quit message and draws nothing.
@@ -17,6 +19,7 @@ class Demo {
     void load();
 
     DemoWindow* window;
+    LoadingHook onLoadingStep;
 };
 
 // Calls the scene g_sceneIndex selects from `scenes` and advances the index when it ends;

@@ -103,7 +103,7 @@ void Particle::draw() const {
 ParticleSystem::ParticleSystem() {
     // Kept even when the load fails: the particles then draw as plain squares.
     g_particleTexture = new Texture;
-    g_particleTexture->loaded = LoadTexture(*g_particleTexture, "Textures/blob.jpg");
+    g_particleTexture->loaded = LoadTexture(*g_particleTexture, kParticlePictureFile);
     particles.reserve(kParticleNum);
     for (int i = 0; i < kParticleNum; ++i)
         particles.push_back(Particle());

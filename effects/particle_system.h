@@ -35,5 +35,7 @@ class ParticleSystem {
 };
 
 constexpr int kParticleNum = 64;
+// The blob picture every particle is drawn with.
+constexpr const char* kParticlePictureFile = "Textures/blob.jpg";
 extern Texture* g_particleTexture;
 extern int32_t g_formationStep; // 1 to 7

@@ -19,7 +19,7 @@ Music::Music() {
             g_audioStarted = true;
     }
 
-    stream = AudioStreamOpenFile("Music/Quirnstadbek.mp3");
+    stream = AudioStreamOpenFile(kSoundtrackFile);
     if (stream == 0)
         ReportError("BASS error: File not found?\n");
     if (uint32_t code = AudioErrorCode())

@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+// The soundtrack, relative to the demo's folder.
+constexpr const char* kSoundtrackFile = "Music/Quirnstadbek.mp3";
+
 class Music {
   public:
     // Initialises the audio output once per process, then opens the soundtrack.

@@ -9,6 +9,7 @@
 #include "resources/light.h"
 #include "resources/mesh.h"
 #include "resources/overlay.h"
+#include "scenes/asset_list.h"
 #include "scenes/assets.h"
 #include "scenes/camera.h"
 
@@ -40,11 +41,32 @@ Texture* NewTexture(const char* fileName) {
     texture->loaded = LoadTexture(*texture, fileName);
     return texture;
 }
+// Reads one file of the table into its global.
+void Load(const AssetFile& file) {
+    switch (file.kind) {
+    case AssetKind::Music: // opens kSoundtrackFile itself
+        *static_cast<Music**>(file.global) = new Music();
+        break;
+    case AssetKind::Model:
+        *static_cast<Model**>(file.global) = new Model(file.path);
+        break;
+    case AssetKind::Overlay:
+        *static_cast<Overlay**>(file.global) = new Overlay(file.path);
+        break;
+    case AssetKind::Texture:
+        *static_cast<Texture**>(file.global) = NewTexture(file.path);
+        break;
+    }
+}
 } // namespace
 
-void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<void()>& showFrame) {
-    // The one path written with a backslash; the file layer accepts either separator.
-    Overlay loading("Text\\loading.png");
+void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<void()>& showFrame,
+                const LoadingHook& onStep) {
+    auto step = [&](LoadingStep next) {
+        if (onStep)
+            onStep(next);
+    };
+    Overlay loading(kLoadingPictureFile);
 
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -66,29 +88,22 @@ void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<v
     // Shows the loading picture; it is not redrawn while the files are read.
     showFrame();
 
-    g_music = new Music();
-    g_crossModel = new Model("Models/cross.mesh");
-    g_rundingdingsModel = new Model("Models/rundingdings.mesh");
-
-    g_skraboOverlay = new Overlay("Text/skrabo.png");
-    g_plindOverlay = new Overlay("Text/plind.png");
-    g_trollbeksOverlay = new Overlay("Text/trollbeks.jpg");
-    g_vexaOverlay = new Overlay("Text/vexa.png");
-    g_titleOverlay = new Overlay("Text/title.png");
-
-    g_ooohTexture = NewTexture("Textures/oooh.png");
-    g_mosaikTexture = NewTexture("Textures/mosaik.png");
-    g_mosaik2Texture = NewTexture("Textures/mosaik2.png");
-
-    g_particleBgOverlay = new Overlay("Textures/particlebg.jpg");
-    g_bgOverlay = new Overlay("Textures/bg.png");
+    for (const AssetFile& file : kAssetFiles) {
+        if (!file.global)
+            continue; // read before or after this walk
+        step(file.kind == AssetKind::Music   ? LoadingStep::Music
+             : file.kind == AssetKind::Model ? LoadingStep::Models
+                                             : LoadingStep::Pictures);
+        Load(file);
+    }
+    // Sizing reads no file and reports nothing, so it can follow all the loads.
     g_bgOverlay->fillWindow();
-    g_bg2Overlay = new Overlay("Textures/bg2.png");
     g_bg2Overlay->fillWindow();
     // Twice the window, centred: it overhangs every edge by half a window while it turns.
     g_bg2Overlay->drawWidth = static_cast<int32_t>(std::floor(g_bg2Overlay->drawWidth * 2.0));
     g_bg2Overlay->drawHeight = static_cast<int32_t>(std::floor(g_bg2Overlay->drawHeight * 2.0));
 
+    step(LoadingStep::Other);
     g_cameraKeys = new Camera[3]{
         {0, 0, 10, 0, 0, -10, 0, 1, 0},
         {15, 5, -20, 0, 0, -10, 1, 1, 0},
@@ -112,7 +127,9 @@ void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<v
     gluQuadricTexture(g_quadric, GL_TRUE);
     gluQuadricOrientation(g_quadric, GLU_OUTSIDE);
     gluQuadricNormals(g_quadric, GLU_SMOOTH);
+    step(LoadingStep::Pictures); // the particles' blob
     g_particles = new ParticleSystem();
+    step(LoadingStep::Done);
 
     // The fade starts when loading is done, however long that took. The alpha uses a reading
     // taken after the loop test, so the last frame may go slightly below 0: invisible.
