@@ -48,7 +48,7 @@ fuzz: setup
 	@tests/fuzz/run_fuzz.sh $(ASAN_BUILD)/tests/fuzz $(FUZZ_SECONDS)
 
 # Frame times per scene against the renderer's floor, loading, spectrum and memory, into
-# build/bench (report.json, frametime.png). About ten minutes; not part of `make test`.
+# build/bench (report.json, frametime.png). About three minutes; not part of `make test`.
 .PHONY: bench
 bench: build
 	@$(BUILD)/bench/rerovuz-bench --out $(BUILD)/bench

@@ -1,19 +1,30 @@
-// rerovuz-bench: runs the whole demo offscreen several times in fresh processes and reports
-// its start-up, each scene's frame times against the renderer's floor (the same GL calls
-// replayed with none of the demo's own work), the spectrum and scene logic costs and the
-// peak memory; writes report.json and frametime.png.
-#include "tools/bench/bench_passes.h"
-#include "tools/bench/frame_stats.h"
+// rerovuz-bench: plays the whole demo offscreen in a few fresh processes and reports its
+// loading, each scene's frame times against the renderer's floor (the same frame drawn from a
+// display list the driver compiled from it), the scenes' own work and GL calls against a
+// driver that does nothing, the spectrum's cost, and memory over a process that only opens
+// the window; writes report.json and frametime.png.
+#include "app/demo.h"
+#include "app/demo_window.h"
+#include "app/globals.h"
+#include "music/music.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/window.h"
+#include "scenes/assets.h"
+#include "scenes/scenes.h"
+#include "tools/bench/bench_report.h"
 #include "tools/bench/frametime_plot.h"
+#include "tools/bench/gl_counter.h"
 
+#include <GL/gl.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <dlfcn.h>
 #include <fstream>
-#include <map>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,392 +32,467 @@
 #include <vector>
 
 extern char** environ;
+using nlohmann::json;
 
 namespace {
 
-const char* const kUsage =
-    "usage: rerovuz-bench [--out DIR] [--assets DIR] [--rounds N] [--startup-runs N] [--reuse]\n"
-    "  --out DIR         where report.json, frametime.png and frames.tsv go\n"
-    "                    (default: the folder holding rerovuz-bench)\n"
-    "  --assets DIR      the demo's folder (default: ../demo beside rerovuz-bench)\n"
-    "  --rounds N        runs of the demo and of the floor pass; each scene counts from\n"
-    "                    its least disturbed round, which steadies the figures on a\n"
-    "                    busy machine\n"
-    "                    (default 2)\n"
-    "  --startup-runs N  fresh processes timing start-up and loads (default 3)\n"
-    "  --reuse           report again from the pass files in DIR/passes, running nothing\n";
+const int kWidth = 800;
+const int kHeight = 600;
+const int64_t kTicksPerSecond = 1000000000; // the virtual counter counts nanoseconds
+// The floor pass goes through each scene in groups of this many frames: one floor frame,
+// one to let the renderer settle, then the demo's own frames, timed beside the floor.
+const int kGroupFrames = 4;
+// Every this many floor frames (and each scene's first) the list's picture is compared
+// with the one the demo drew itself.
+const int kCheckEvery = 3;
 
-std::string Folder(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : path.substr(0, slash);
+int64_t Ns(clockid_t clock) {
+    timespec t;
+    clock_gettime(clock, &t);
+    return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
+}
+int64_t Wall() {
+    return Ns(CLOCK_MONOTONIC); // comparable between processes
 }
 
-std::string SelfPath() {
-    char buffer[4096];
-    const ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0)
-        return "";
-    buffer[n] = '\0';
-    return buffer;
+// A line of /proc/self/status ("VmHWM", "VmRSS") in MiB.
+double StatusMiB(const char* key) {
+    std::ifstream in("/proc/self/status");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind(key, 0) == 0 && line[std::strlen(key)] == ':')
+            return std::atol(line.c_str() + std::strlen(key) + 1) / 1024.0;
+    return 0;
 }
 
-std::string Absolute(const std::string& path) {
-    if (!path.empty() && path[0] == '/')
-        return path;
-    char cwd[4096];
-    return getcwd(cwd, sizeof cwd) ? std::string(cwd) + "/" + path : path;
-}
-
-const char* PassName(Pass pass) {
-    switch (pass) {
-    case Pass::Demo:
-        return "demo";
-    case Pass::Startup:
-        return "startup";
-    case Pass::Loads:
-        return "loads";
-    case Pass::Logic:
-        return "logic";
-    case Pass::Floor:
-        return "floor";
-    }
-    return "?";
-}
-
-bool ParsePass(const char* name, Pass& pass) {
-    for (Pass p : {Pass::Demo, Pass::Startup, Pass::Loads, Pass::Logic, Pass::Floor})
-        if (std::strcmp(name, PassName(p)) == 0) {
-            pass = p;
-            return true;
+// The textures' own bytes, every mipmap level, as the driver reports their sizes.
+double TextureMiB() {
+    GLint bound = 0;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &bound);
+    double bytes = 0;
+    for (GLuint name = 1; name < 4096; ++name) {
+        if (!glIsTexture(name))
+            continue;
+        glBindTexture(GL_TEXTURE_2D, name);
+        for (GLint level = 0;; ++level) {
+            GLint w = 0, h = 0, bits = 0;
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
+            glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &h);
+            if (w == 0 || h == 0)
+                break;
+            for (GLenum size : {GL_TEXTURE_RED_SIZE, GL_TEXTURE_GREEN_SIZE, GL_TEXTURE_BLUE_SIZE,
+                                GL_TEXTURE_ALPHA_SIZE, GL_TEXTURE_LUMINANCE_SIZE}) {
+                GLint b = 0;
+                glGetTexLevelParameteriv(GL_TEXTURE_2D, level, size, &b);
+                bits += b;
+            }
+            bytes += static_cast<double>(w) * h * bits / 8;
         }
-    return false;
+    }
+    glBindTexture(GL_TEXTURE_2D, static_cast<GLuint>(bound));
+    return bytes / (1024.0 * 1024.0);
 }
+
+std::string GlText(GLenum name) {
+    const GLubyte* text = glGetString(name);
+    return text ? reinterpret_cast<const char*>(text) : "unknown";
+}
+
+// The child: one pass in a fresh process --------------------------------------------------
+
+struct Child {
+    std::string mode; // baseline, startup, demo, logic, floor
+    std::string result;
+    int64_t spawnNs = 0;
+    std::vector<int64_t> ticks; // the demo pass's counter steps, which later passes follow
+    std::vector<Frame> frames;
+    size_t presents = 0;
+    json out;
+    int drawnScene = -1;
+    bool ownPresent = false;
+    int64_t lastPresentEnd = 0;
+    // Loading: where each step began, in wall and loading-thread CPU time.
+    LoadingStep step = LoadingStep::Done;
+    int64_t stepWall = 0, stepCpu = 0, loadingWall = 0, loadingCpu = 0;
+    // The floor pass.
+    enum class Role { Floor, Settle, Beside } role = Role::Settle;
+    GLuint list = 0;
+    bool floorFrame = false, check = false;
+    std::vector<uint8_t> own, replayed;
+    // The logic pass.
+    GlCounterCallsFn calls = nullptr;
+    GlCounterResetFn reset = nullptr;
+    GlCounterSwallowFn swallow = nullptr;
+};
+Child g;
+
+Frame& FrameAt(size_t i) {
+    if (g.frames.size() <= i)
+        g.frames.resize(i + 1);
+    return g.frames[i];
+}
+
+bool Write() {
+    g.out["frames"] = g.frames;
+    std::ofstream file(g.result);
+    file << g.out.dump();
+    return static_cast<bool>(file);
+}
+
+void ReadBack(std::vector<uint8_t>& pixels) {
+    pixels.resize(static_cast<size_t>(kWidth) * kHeight * 4);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+}
+
+void PresentOwn() {
+    g.ownPresent = true;
+    PlatformPresent();
+    g.ownPresent = false;
+}
+
+// The frame compiled into the list, drawn twice and presented each time, the second timed:
+// the renderer keeps a frame queued, so the second meets the queue full as a demo frame does.
+void MeasureFloor(Frame& frame) {
+    if (g.check)
+        ReadBack(g.own); // drawn by the demo itself while the list was compiled
+    glFinish();
+    glCallList(g.list);
+    PresentOwn();
+    const int64_t start = Wall();
+    glCallList(g.list);
+    PresentOwn();
+    frame.floorMs = (Wall() - start) * 1e-6;
+    if (g.check) {
+        glCallList(g.list);
+        ReadBack(g.replayed);
+        frame.checked = 1;
+        for (size_t i = 0; i < g.own.size(); ++i)
+            frame.worstDifference =
+                std::max(frame.worstDifference, std::abs(g.own[i] - g.replayed[i]));
+    }
+}
+
+void OnPresent(void*) {
+    if (g.ownPresent)
+        return;
+    const int64_t now = Wall();
+    const size_t present = g.presents++;
+    Frame& frame = FrameAt(present);
+    frame.scene = g.drawnScene < kSceneNum ? g.drawnScene : -1;
+    const double spanMs = (now - g.lastPresentEnd) * 1e-6;
+    if (g.mode == "demo" || g.mode == "startup") {
+        if (present == 0)
+            g.out["first_frame_ms"] = (now - g.spawnNs) * 1e-6;
+        frame.ms = spanMs;
+        frame.rssMiB = StatusMiB("VmRSS");
+    } else if (g.mode == "floor" && g.floorFrame) {
+        MeasureFloor(frame);
+        g.floorFrame = false;
+    } else if (g.mode == "floor" && g.role == Child::Role::Beside && frame.scene >= 0) {
+        frame.besideMs = spanMs;
+    }
+    // The first pass runs on its own frame times; the others step as it did.
+    frame.stepNs = g.ticks.empty()            ? now - g.lastPresentEnd
+                   : present < g.ticks.size() ? g.ticks[present]
+                                              : 0;
+    PlatformAdvanceVirtualCounter(frame.stepNs);
+    g.lastPresentEnd = Wall();
+}
+
+// Each step's wall and loading-thread CPU time, by kind; the loading's totals at Done.
+void OnLoadingStep(LoadingStep next) {
+    static const char* const kKinds[] = {"music", "models", "pictures", "other"};
+    const int64_t wall = Wall(), cpu = Ns(CLOCK_THREAD_CPUTIME_ID);
+    if (g.step != LoadingStep::Done) {
+        const std::string kind = kKinds[static_cast<int>(g.step)];
+        g.out[kind + "_ms"] = g.out.value(kind + "_ms", 0.0) + (wall - g.stepWall) * 1e-6;
+        g.out[kind + "_cpu_ms"] = g.out.value(kind + "_cpu_ms", 0.0) + (cpu - g.stepCpu) * 1e-6;
+    } else {
+        g.loadingWall = wall;
+        g.loadingCpu = Ns(CLOCK_PROCESS_CPUTIME_ID);
+    }
+    g.step = next;
+    g.stepWall = wall;
+    g.stepCpu = cpu;
+    if (next != LoadingStep::Done)
+        return;
+    g.out["loading_ms"] = (wall - g.loadingWall) * 1e-6;
+    g.out["loading_cpu_ms"] = (Ns(CLOCK_PROCESS_CPUTIME_ID) - g.loadingCpu) * 1e-6;
+    g.out["texture_mib"] = TextureMiB();
+    g.out["loaded_peak_mib"] = StatusMiB("VmHWM");
+    if (g.mode == "startup")
+        _exit(Write() ? 0 : 1); // the rest of the demo is not needed
+}
+
+// One frame of the demo as the pass wants it.
+void DrawFrame() {
+    const int scene = g_sceneIndex;
+    g.drawnScene = scene;
+    const bool inScene = scene >= 0 && scene < kSceneNum;
+    if (g.mode == "logic" && inScene) {
+        // The spectrum at this moment, timed on its own; the scene's own call then finds no
+        // stream, returns at once and leaves these values, so the frame's time is the rest.
+        Frame& frame = FrameAt(g.presents); // the present that will show this frame
+        const uint32_t stream = g_music->stream;
+        int64_t start = Wall();
+        g_music->updateSpectrum();
+        frame.spectrumUs = (Wall() - start) * 1e-3;
+        g_music->stream = 0;
+        g.reset();
+        g.swallow(1);
+        start = Wall();
+        g_demo->frame();
+        frame.logicUs = (Wall() - start) * 1e-3;
+        g.swallow(0);
+        frame.glCalls = static_cast<int64_t>(g.calls());
+        g_music->stream = stream;
+        return;
+    }
+    if (g.mode == "floor" && inScene) {
+        static int lastScene = -1, sceneFrame = 0;
+        sceneFrame = scene == lastScene ? sceneFrame + 1 : 0;
+        lastScene = scene;
+        const int position = sceneFrame % kGroupFrames;
+        g.role = position == 0   ? Child::Role::Floor
+                 : position == 1 ? Child::Role::Settle
+                                 : Child::Role::Beside;
+        if (g.role == Child::Role::Floor) {
+            g.check = (sceneFrame / kGroupFrames) % kCheckEvery == 0;
+            glNewList(g.list, g.check ? GL_COMPILE_AND_EXECUTE : GL_COMPILE);
+            g_demo->frame();
+            glEndList();
+            g.floorFrame = true;
+            return;
+        }
+    }
+    g_demo->frame();
+}
+
+int RunChild() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    PlatformUseVirtualCounter(kTicksPerSecond);
+    PlatformSetVirtualStepPerFrame(0);
+    PlatformSetPresentHook(OnPresent, nullptr);
+    g.lastPresentEnd = Wall();
+    if (g.mode == "baseline") {
+        g_window = new DemoWindow(false);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        PlatformPresent();
+        g.out["peak_mib"] = StatusMiB("VmHWM");
+        return Write() ? 0 : 1;
+    }
+    if (g.mode == "logic") {
+        g.calls = reinterpret_cast<GlCounterCallsFn>(dlsym(RTLD_DEFAULT, GL_COUNTER_CALLS));
+        g.reset = reinterpret_cast<GlCounterResetFn>(dlsym(RTLD_DEFAULT, GL_COUNTER_RESET));
+        g.swallow = reinterpret_cast<GlCounterSwallowFn>(dlsym(RTLD_DEFAULT, GL_COUNTER_SWALLOW));
+        if (!g.calls || !g.reset || !g.swallow) {
+            std::fprintf(stderr, "rerovuz-bench: the GL call counter is not preloaded\n");
+            return 1;
+        }
+    }
+    g_window = new DemoWindow(false);
+    g.out["renderer"] = GlText(GL_RENDERER);
+    g.out["gl_version"] = GlText(GL_VERSION);
+    g_demo = new Demo(g_window, OnLoadingStep);
+    if (g.mode == "floor")
+        g.list = glGenLists(1);
+    while (g_window->pump())
+        DrawFrame();
+    g.out["peak_mib"] = StatusMiB("VmHWM");
+    return Write() ? 0 : 1;
+}
+
+// The parent: runs the passes and reports -------------------------------------------------
 
 struct Parent {
-    std::string self;
-    std::string recorder; // the preloadable library beside the executable
-    std::string assets;
-    std::string out;
+    std::string self, counter, assets, out;
     int startupRuns = 3;
-    int rounds = 2;     // demo and floor passes; each scene counts from its calmest round
-    bool reuse = false; // report from the pass files of an earlier run, running nothing
 };
 
-// Runs one pass in a fresh process; the recorder is preloaded where the pass needs it.
-bool Spawn(const Parent& p, Pass pass, const std::string& result, const std::string& ticks = "") {
+// Runs one pass in a fresh process and reads what it wrote; null when it failed.
+json Spawn(const Parent& p, const std::string& mode, const std::string& ticks = "") {
+    const std::string result = p.out + "/pass-" + mode + ".json";
+    std::vector<std::string> args = {p.self,
+                                     "--child",
+                                     mode,
+                                     "--assets",
+                                     p.assets,
+                                     "--result",
+                                     result,
+                                     "--ticks",
+                                     ticks,
+                                     "--spawn-ns",
+                                     std::to_string(Wall())};
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    // Only the logic pass runs behind the counter; the timed passes talk to the driver.
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
         if (std::strncmp(*e, "LD_PRELOAD=", 11) != 0)
             env.push_back(*e);
-    if (pass == Pass::Logic || pass == Pass::Floor)
-        env.push_back("LD_PRELOAD=" + p.recorder);
+    if (mode == "logic")
+        env.push_back("LD_PRELOAD=" + p.counter);
     std::vector<char*> envp;
     for (std::string& e : env)
         envp.push_back(e.data());
     envp.push_back(nullptr);
-
-    std::string passArg = PassName(pass);
-    std::vector<std::string> args = {p.self,     "--pass", passArg,   "--assets", p.assets,
-                                     "--result", result,   "--ticks", ticks,      "--spawn-ns"};
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    // Taken last, so that the start-up figure holds only the new process.
-    std::string spawnNs = std::to_string(MonotonicNs());
-    argv.push_back(spawnNs.data());
-    argv.push_back(nullptr);
-
     pid_t pid;
-    if (posix_spawn(&pid, p.self.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0) {
-        std::fprintf(stderr, "rerovuz-bench: cannot start the %s pass\n", passArg.c_str());
-        return false;
-    }
     int status = 0;
-    if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "rerovuz-bench: the %s pass failed\n", passArg.c_str());
+    if (posix_spawn(&pid, p.self.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0 ||
+        waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "rerovuz-bench: the %s pass failed\n", mode.c_str());
+        return nullptr;
+    }
+    std::ifstream in(result);
+    json j = json::parse(in, nullptr, false);
+    std::remove(result.c_str());
+    return j.is_discarded() ? json(nullptr) : j;
+}
+
+// Copies one pass's measurements into the demo pass's frames; false when it drew others.
+template <class Copy> bool Join(std::vector<Frame>& frames, const json& pass, Copy copy) {
+    const std::vector<Frame> theirs = pass["frames"].get<std::vector<Frame>>();
+    if (theirs.size() != frames.size())
         return false;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (theirs[i].scene != frames[i].scene)
+            return false;
+        copy(frames[i], theirs[i]);
     }
     return true;
 }
 
-// "key value" lines and "frame ..." lines, as the passes write them.
-struct PassResult {
-    std::map<std::string, std::string> values;
-    std::vector<FrameRecord> frames;
-
-    double number(const std::string& key) const {
-        auto it = values.find(key);
-        return it == values.end() ? 0.0 : std::atof(it->second.c_str());
-    }
-};
-
-bool ReadResult(const std::string& path, PassResult& result) {
+std::string FirstLine(const char* path, const char* prefix) {
     std::ifstream in(path);
-    if (!in)
-        return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::istringstream words(line);
-        std::string key;
-        words >> key;
-        if (key == "frame") {
-            FrameRecord r;
-            if (!ParseFrame(line, r))
-                return false;
-            result.frames.push_back(r);
-        } else if (!key.empty()) {
-            std::string value;
-            std::getline(words >> std::ws, value);
-            result.values[key] = value;
-        }
-    }
-    return true;
-}
-
-std::string CpuModel() {
-    std::ifstream in("/proc/cpuinfo");
     std::string line;
     while (std::getline(in, line))
-        if (line.rfind("model name", 0) == 0) {
-            const size_t colon = line.find(':');
-            return colon == std::string::npos ? line : line.substr(colon + 2);
-        }
-    return "unknown";
+        if (line.rfind(prefix, 0) == 0)
+            return line.substr(line.find(':') + 2);
+    return line;
 }
 
-bool WriteFramesTable(const std::vector<FrameRecord>& frames, const std::string& path) {
-    FILE* out = std::fopen(path.c_str(), "w");
-    if (!out)
-        return false;
-    std::fprintf(out, "present\tscene\tdemo_ns\tcpu_ns\tfloor_ns\tfloor_cpu_ns\twalk_ns\tside_demo_"
-                      "ns\tside_cpu_ns\tlogic_ns\t"
-                      "spectrum_ns\tspectrum_calls\tgl_calls\tstream_bytes\treplay_checked\t"
-                      "replay_same\tunrecorded_calls\trss_kib\tpeak_kib\n");
-    for (const FrameRecord& r : frames) {
-        std::string line = FormatFrame(r).substr(6); // without "frame "
-        for (char& c : line)
-            if (c == ' ')
-                c = '\t';
-        std::fprintf(out, "%s\n", line.c_str());
-    }
-    return std::fclose(out) == 0;
-}
-
-// Runs a pass and reads what it wrote.
-bool RunAndRead(const Parent& p, Pass pass, const std::string& file, PassResult& result,
-                const std::string& ticks = "") {
-    return (p.reuse || Spawn(p, pass, file, ticks)) && ReadResult(file, result);
-}
-
-// Joins a pass's frames into the report's; the passes drew the same frames, so the present
-// numbers and scenes agree. Of several rounds, each scene keeps its least disturbed one.
-bool Join(std::vector<FrameRecord>& frames, const PassResult& pass, Pass kind) {
-    if (pass.frames.size() != frames.size()) {
-        std::fprintf(stderr, "rerovuz-bench: the %s pass presented %zu frames, the demo %zu\n",
-                     PassName(kind), pass.frames.size(), frames.size());
-        return false;
-    }
-    for (size_t i = 0; i < frames.size(); ++i) {
-        FrameRecord& r = frames[i];
-        const FrameRecord& o = pass.frames[i];
-        if (o.scene != r.scene) {
-            std::fprintf(stderr, "rerovuz-bench: the %s pass drew another frame at %zu\n",
-                         PassName(kind), i);
-            return false;
-        }
-        if (kind == Pass::Demo) {
-            r.rssKiB = std::max(r.rssKiB, o.rssKiB);
-            r.peakKiB = std::max(r.peakKiB, o.peakKiB);
-        } else if (kind == Pass::Logic) {
-            r.logicNs = o.logicNs;
-            r.spectrumNs = o.spectrumNs;
-            r.spectrumCalls = o.spectrumCalls;
-            r.glCalls = o.glCalls;
-        } else if (kind == Pass::Floor) {
-            r.streamBytes = o.streamBytes;
-            r.replayChecked += o.replayChecked;
-            r.replaySame += o.replaySame;
-            r.unrecordedCalls += o.unrecordedCalls;
-        }
-    }
-    if (kind != Pass::Logic)
-        TakeCalmerRound(frames, pass.frames, kind == Pass::Floor);
-    return true;
-}
-
-void AddStartup(Report& report, const PassResult& pass) {
-    report.startup.firstFrameMs.push_back(pass.number("first_frame_ns") * 1e-6);
-    report.startup.loadingMs.push_back(pass.number("loading_ns") * 1e-6);
-    report.startup.loadingCpuMs.push_back(pass.number("loading_cpu_ns") * 1e-6);
-}
-
-std::string LoadAverage() {
-    std::ifstream in("/proc/loadavg");
-    std::string one, five, fifteen;
-    in >> one >> five >> fifteen;
-    return one + " " + five + " " + fifteen;
-}
-
-int RunParent(Parent& p) {
+int RunParent(const Parent& p) {
     mkdir(p.out.c_str(), 0755);
-    const std::string work = p.out + "/passes";
-    mkdir(work.c_str(), 0755);
-    Report report;
-    report.machine.cpu = CpuModel();
-    report.machine.cores = static_cast<int>(sysconf(_SC_NPROCESSORS_ONLN));
-    report.machine.loadBefore = LoadAverage();
-
-    std::fprintf(stderr,
-                 "rerovuz-bench: round 1 of %d: the demo at the machine's own rate "
-                 "(about 75 s)\n",
-                 p.rounds);
-    PassResult demo;
-    if (!RunAndRead(p, Pass::Demo, work + "/demo1.txt", demo) || demo.frames.empty())
+    BenchRuns runs;
+    runs.machine = {{"cpu", FirstLine("/proc/cpuinfo", "model name")},
+                    {"cores", sysconf(_SC_NPROCESSORS_ONLN)},
+                    {"window", "800x600 offscreen"},
+                    {"loadavg_before", FirstLine("/proc/loadavg", "")}};
+    std::fprintf(stderr, "rerovuz-bench: a process that only opens the window\n");
+    const json baseline = Spawn(p, "baseline");
+    std::fprintf(stderr, "rerovuz-bench: the demo at the machine's own rate (about 75 s)\n");
+    const json demo = Spawn(p, "demo");
+    if (baseline.is_null() || demo.is_null())
         return 1;
-    report.machine.renderer = demo.values["renderer"];
-    report.machine.glVersion = demo.values["gl_version"];
-    AddStartup(report, demo);
-    report.frames = demo.frames;
-    for (FrameRecord& r : report.frames)
-        r.stepNs = r.demoNs;
-    // Every later pass steps the counter as this one did, so all draw the same frames.
-    const std::string ticksFile = work + "/ticks.txt";
+    runs.machine["renderer"] = demo["renderer"];
+    runs.machine["gl_version"] = demo["gl_version"];
+    runs.baselineMiB = baseline["peak_mib"];
+    runs.peakMiB = demo["peak_mib"];
+    runs.loadedPeakMiB = demo["loaded_peak_mib"];
+    runs.textureMiB = demo["texture_mib"];
+    runs.loads.push_back(demo);
+    runs.frames = demo["frames"].get<std::vector<Frame>>();
+    const std::string ticks = p.out + "/ticks.txt";
     {
-        std::ofstream ticks(ticksFile);
-        for (const FrameRecord& r : demo.frames)
-            ticks << r.demoNs << "\n";
+        std::ofstream file(ticks);
+        for (const Frame& f : runs.frames)
+            file << f.stepNs << "\n";
     }
 
-    std::fprintf(stderr, "rerovuz-bench: start-up and loads, %d fresh processes each\n",
-                 p.startupRuns);
+    std::fprintf(stderr, "rerovuz-bench: loading in %d more fresh processes\n", p.startupRuns - 1);
     for (int run = 1; run < p.startupRuns; ++run) {
-        PassResult startup;
-        const std::string file = work + "/startup" + std::to_string(run) + ".txt";
-        if (!RunAndRead(p, Pass::Startup, file, startup))
+        const json startup = Spawn(p, "startup");
+        if (startup.is_null())
             return 1;
-        AddStartup(report, startup);
+        runs.loads.push_back(startup);
     }
-    for (int run = 0; run < p.startupRuns; ++run) {
-        PassResult loads;
-        const std::string file = work + "/loads" + std::to_string(run) + ".txt";
-        if (!RunAndRead(p, Pass::Loads, file, loads))
-            return 1;
-        report.startup.musicMs.push_back(loads.number("music_ns") * 1e-6);
-        report.startup.modelsMs.push_back(loads.number("models_ns") * 1e-6);
-        report.startup.picturesMs.push_back(loads.number("pictures_ns") * 1e-6);
-        report.startup.otherMs.push_back(loads.number("other_ns") * 1e-6);
-        report.startup.musicCpuMs.push_back(loads.number("music_cpu_ns") * 1e-6);
-        report.startup.modelsCpuMs.push_back(loads.number("models_cpu_ns") * 1e-6);
-        report.startup.picturesCpuMs.push_back(loads.number("pictures_cpu_ns") * 1e-6);
-        report.startup.otherCpuMs.push_back(loads.number("other_cpu_ns") * 1e-6);
-    }
-
     std::fprintf(stderr, "rerovuz-bench: scene logic against a do-nothing driver\n");
-    PassResult logic;
-    if (!RunAndRead(p, Pass::Logic, work + "/logic.txt", logic, ticksFile) ||
-        !Join(report.frames, logic, Pass::Logic))
+    const json logic = Spawn(p, "logic", ticks);
+    std::fprintf(stderr, "rerovuz-bench: the renderer's floor beside the demo (about 2 min)\n");
+    const json floor = Spawn(p, "floor", ticks);
+    if (logic.is_null() || floor.is_null() ||
+        !Join(runs.frames, logic,
+              [](Frame& f, const Frame& o) {
+                  f.logicUs = o.logicUs;
+                  f.spectrumUs = o.spectrumUs;
+                  f.glCalls = o.glCalls;
+              }) ||
+        !Join(runs.frames, floor, [](Frame& f, const Frame& o) {
+            f.floorMs = o.floorMs;
+            f.besideMs = o.besideMs;
+            f.checked = o.checked;
+            f.worstDifference = o.worstDifference;
+        })) {
+        std::fprintf(stderr, "rerovuz-bench: a pass drew other frames than the demo pass\n");
         return 1;
-    for (int round = 1; round <= p.rounds; ++round) {
-        if (round > 1) {
-            std::fprintf(stderr, "rerovuz-bench: round %d of %d: the demo again\n", round,
-                         p.rounds);
-            PassResult again;
-            const std::string file = work + "/demo" + std::to_string(round) + ".txt";
-            if (!RunAndRead(p, Pass::Demo, file, again, ticksFile) ||
-                !Join(report.frames, again, Pass::Demo))
-                return 1;
-            AddStartup(report, again);
-        }
-        std::fprintf(stderr,
-                     "rerovuz-bench: round %d of %d: the renderer's floor, one frame in four "
-                     "replayed beside the demo's own (about 2 min)\n",
-                     round, p.rounds);
-        PassResult floor;
-        const std::string file = work + "/floor" + std::to_string(round) + ".txt";
-        if (!RunAndRead(p, Pass::Floor, file, floor, ticksFile) ||
-            !Join(report.frames, floor, Pass::Floor))
-            return 1;
     }
+    std::remove(ticks.c_str());
+    runs.machine["loadavg_after"] = FirstLine("/proc/loadavg", "");
 
-    std::vector<double> spectrumCalls;
-    for (const FrameRecord& r : report.frames) {
-        if (r.spectrumCalls > 0) {
-            report.spectrumCallNum += r.spectrumCalls;
-            spectrumCalls.push_back(r.spectrumNs * 1e-3 / r.spectrumCalls);
-        }
-        if (r.scene >= 0 && report.loadedPeakMiB == 0)
-            report.loadedPeakMiB = r.peakKiB / 1024.0;
-        report.peakMemoryMiB = std::max(report.peakMemoryMiB, r.peakKiB / 1024.0);
-        report.totalSeconds += r.demoNs * 1e-9;
-    }
-    report.spectrumCallUs = Summarise(spectrumCalls);
-    report.machine.loadAfter = LoadAverage();
-    report.scenes = FiguresByScene(report.frames);
+    const json report = BuildReport(runs);
+    std::ofstream(p.out + "/report.json") << report.dump(2) << "\n";
+    if (!WriteFrametimePlot(runs.frames, p.out + "/frametime.png"))
+        std::fprintf(stderr, "rerovuz-bench: cannot write frametime.png\n");
+    std::printf("%s\nwritten: %s/report.json, %s/frametime.png\n", ReportTable(report).c_str(),
+                p.out.c_str(), p.out.c_str());
+    return 0;
+}
 
-    const std::string json = p.out + "/report.json";
-    const std::string png = p.out + "/frametime.png";
-    bool ok = WriteReportJson(report, json);
-    ok = WriteFrametimePlot(report.frames, png) && ok;
-    ok = WriteFramesTable(report.frames, p.out + "/frames.tsv") && ok;
-    std::printf("%s", ReportTable(report).c_str());
-    std::printf("written: %s, %s, %s/frames.tsv\n", json.c_str(), png.c_str(), p.out.c_str());
-    for (const SceneFigures& s : report.scenes)
-        if (s.replaySame != s.replayChecked || s.unrecordedCalls != 0) {
-            std::printf("warning: the replay of %s differs from the demo's own frames; its "
-                        "floor is not trustworthy\n",
-                        kScenes[s.scene].name);
-            ok = false;
-        }
-    return ok ? 0 : 1;
+std::string Absolute(const std::string& path) {
+    char cwd[4096];
+    return path.empty() || path[0] == '/' || !getcwd(cwd, sizeof cwd) ? path : cwd + ("/" + path);
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2 && std::strcmp(argv[1], "--pass") == 0) {
-        PassOptions options;
-        if (!ParsePass(argv[2], options.pass))
-            return 2;
-        for (int i = 3; i + 1 < argc; i += 2) {
-            const std::string key = argv[i];
-            if (key == "--assets")
-                options.assets = argv[i + 1];
-            else if (key == "--result")
-                options.result = argv[i + 1];
-            else if (key == "--ticks")
-                options.ticks = argv[i + 1];
-            else if (key == "--spawn-ns")
-                options.spawnNs = std::atoll(argv[i + 1]);
-        }
-        return RunPass(options);
-    }
-
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    self[n > 0 ? n : 0] = '\0';
     Parent p;
-    p.self = SelfPath();
-    const std::string here = Folder(p.self);
-    p.recorder = here + "/librerovuz-glrec.so";
-    p.assets = Folder(here) + "/demo";
+    p.self = self;
+    const std::string here = p.self.substr(0, p.self.rfind('/'));
+    p.counter = here + "/librerovuz-glcount.so";
+    p.assets = here.substr(0, here.rfind('/')) + "/demo";
     p.out = here;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--reuse") {
-            p.reuse = true;
-            continue;
-        }
-        if (i + 1 >= argc ||
-            (arg != "--out" && arg != "--assets" && arg != "--rounds" && arg != "--startup-runs")) {
-            std::fprintf(stderr, "%s", kUsage);
-            return 2;
-        }
-        const std::string value = argv[++i];
-        if (arg == "--out")
-            p.out = Absolute(value);
-        else if (arg == "--assets")
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string key = argv[i], value = argv[i + 1];
+        if (key == "--child")
+            g.mode = value;
+        else if (key == "--assets")
             p.assets = Absolute(value);
-        else if (arg == "--rounds")
-            p.rounds = std::max(1, std::atoi(value.c_str()));
-        else
+        else if (key == "--out")
+            p.out = Absolute(value);
+        else if (key == "--startup-runs")
             p.startupRuns = std::max(1, std::atoi(value.c_str()));
+        else if (key == "--result")
+            g.result = value;
+        else if (key == "--spawn-ns")
+            g.spawnNs = std::atoll(value.c_str());
+        else if (key == "--ticks" && !value.empty()) {
+            std::ifstream in(value);
+            for (long long t; in >> t;)
+                g.ticks.push_back(t);
+        }
     }
-    return RunParent(p);
+    if (argc % 2 == 0) {
+        std::fprintf(stderr, "usage: rerovuz-bench [--out DIR] [--assets DIR] [--startup-runs N]\n"
+                             "  --out DIR         report.json and frametime.png (default: beside "
+                             "rerovuz-bench)\n"
+                             "  --assets DIR      the demo's folder (default: ../demo)\n"
+                             "  --startup-runs N  fresh processes timing loading (default 3)\n");
+        return 2;
+    }
+    if (g.mode.empty())
+        return RunParent(p);
+    if (!PlatformChangeFolder(p.assets.c_str())) {
+        std::fprintf(stderr, "rerovuz-bench: cannot enter %s\n", p.assets.c_str());
+        return 1;
+    }
+    return RunChild();
 }

@@ -2,6 +2,8 @@
 // writes it with stb_image_write.
 #include "tools/bench/frametime_plot.h"
 
+#include "scenes/scenes.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -99,7 +101,7 @@ double NiceStep(double range, int count) {
 
 } // namespace
 
-bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::string& path, int width,
+bool WriteFrametimePlot(const std::vector<Frame>& frames, const std::string& path, int width,
                         int height) {
     Canvas canvas(width, height);
     const int left = 70, right = width - 20, top = 50, bottom = height - 50;
@@ -108,13 +110,12 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
     std::vector<double> ends;
     std::vector<double> values;
     double t = 0;
-    for (const FrameRecord& f : frames) {
-        t += (f.stepNs > 0 ? f.stepNs : f.demoNs) * 1e-9;
+    for (const Frame& f : frames) {
+        t += f.stepNs > 0 ? f.stepNs * 1e-9 : std::max(f.ms, 0.0) * 1e-3;
         ends.push_back(t);
-        values.push_back(f.demoNs * 1e-6);
-        for (int64_t ns : {f.floorNs, f.sideDemoNs})
-            if (ns >= 0)
-                values.push_back(ns * 1e-6);
+        for (double ms : {f.ms, f.floorMs, f.besideMs})
+            if (ms >= 0)
+                values.push_back(ms);
     }
     const double totalSeconds = std::max(t, 1e-3);
     // The scale follows all but the rarest frames; taller ones are clipped at the top.
@@ -169,24 +170,24 @@ bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::strin
     // The demo pass first, dense; then the floor pass's two sparse series over it: its floor
     // samples and the demo's own frames measured beside them, under the same load.
     struct Series {
-        int64_t FrameRecord::*field;
+        double Frame::*field;
         Rgb colour;
         const char* name;
     };
-    const Series series[] = {{&FrameRecord::demoNs, kDemo, "demo"},
-                             {&FrameRecord::sideDemoNs, kBeside, "demo beside the floor"},
-                             {&FrameRecord::floorNs, kFloor, "floor (the same calls replayed)"}};
+    const Series series[] = {{&Frame::ms, kDemo, "demo"},
+                             {&Frame::besideMs, kBeside, "demo beside the floor"},
+                             {&Frame::floorMs, kFloor, "floor (the frame's display list)"}};
     for (const Series& line : series) {
         int lastX = -1, lastY = -1, lastScene = -2;
         for (size_t k = 0; k < frames.size(); ++k) {
             // Sparse series are joined from sample to sample within a scene.
-            const int64_t ns = frames[k].*line.field;
-            if (ns < 0)
+            const double ms = frames[k].*line.field;
+            if (ms < 0)
                 continue;
             if (frames[k].scene != lastScene)
                 lastX = -1;
             lastScene = frames[k].scene;
-            const int x = X(ends[k]), y = Y(ns * 1e-6);
+            const int x = X(ends[k]), y = Y(ms);
             if (lastX >= 0)
                 canvas.line(lastX, lastY, x, y, line.colour);
             else

@@ -2,11 +2,11 @@
 // floor beside it, the scenes marked; written as PNG.
 #pragma once
 
-#include "tools/bench/frame_stats.h"
+#include "tools/bench/bench_report.h"
 
 #include <string>
 #include <vector>
 
 // `frames` in present order. False when the file cannot be written.
-bool WriteFrametimePlot(const std::vector<FrameRecord>& frames, const std::string& path,
-                        int width = 1400, int height = 560);
+bool WriteFrametimePlot(const std::vector<Frame>& frames, const std::string& path, int width = 1400,
+                        int height = 560);

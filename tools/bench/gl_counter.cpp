@@ -1,0 +1,114 @@
+// One stand-in per GL entry point the demo or GLU draws with. Calls made inside GLU
+// (gluSphere, gluLookAt) arrive here one by one, so the count is what the driver sees.
+#include "tools/bench/gl_counter.h"
+
+#include <GL/gl.h>
+#include <cstdio>
+#include <cstdlib>
+#include <dlfcn.h>
+
+namespace {
+uint64_t g_calls = 0;
+bool g_swallow = false;
+
+// The driver behind this library when it is preloaded; the GL library the process already
+// has when it is opened with dlopen (the tests).
+void* Driver(const char* name) {
+    static void* const handle =
+        dlsym(RTLD_NEXT, "glBegin") ? RTLD_NEXT : dlopen("libGL.so.1", RTLD_NOW | RTLD_NOLOAD);
+    void* function = handle ? dlsym(handle, name) : nullptr;
+    if (!function) {
+        std::fprintf(stderr, "gl counter: the driver has no %s\n", name);
+        std::abort();
+    }
+    return function;
+}
+} // namespace
+
+// (name, parameters, arguments)
+#define GL_COUNTED_CALLS(X)                                                                        \
+    X(glBegin, (GLenum a), (a))                                                                    \
+    X(glEnd, (), ())                                                                               \
+    X(glBindTexture, (GLenum a, GLuint b), (a, b))                                                 \
+    X(glBlendFunc, (GLenum a, GLenum b), (a, b))                                                   \
+    X(glCallList, (GLuint a), (a))                                                                 \
+    X(glCallLists, (GLsizei a, GLenum b, const GLvoid* c), (a, b, c))                              \
+    X(glClear, (GLbitfield a), (a))                                                                \
+    X(glClearDepth, (GLclampd a), (a))                                                             \
+    X(glClearColor, (GLclampf a, GLclampf b, GLclampf c, GLclampf d), (a, b, c, d))                \
+    X(glColor3f, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                     \
+    X(glColor3fv, (const GLfloat* a), (a))                                                         \
+    X(glColor4f, (GLfloat a, GLfloat b, GLfloat c, GLfloat d), (a, b, c, d))                       \
+    X(glColor4fv, (const GLfloat* a), (a))                                                         \
+    X(glColorMaterial, (GLenum a, GLenum b), (a, b))                                               \
+    X(glColorPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))               \
+    X(glDepthFunc, (GLenum a), (a))                                                                \
+    X(glDepthMask, (GLboolean a), (a))                                                             \
+    X(glDisable, (GLenum a), (a))                                                                  \
+    X(glDisableClientState, (GLenum a), (a))                                                       \
+    X(glDrawArrays, (GLenum a, GLint b, GLsizei c), (a, b, c))                                     \
+    X(glDrawElements, (GLenum a, GLsizei b, GLenum c, const GLvoid* d), (a, b, c, d))              \
+    X(glEnable, (GLenum a), (a))                                                                   \
+    X(glEnableClientState, (GLenum a), (a))                                                        \
+    X(glFrontFace, (GLenum a), (a))                                                                \
+    X(glHint, (GLenum a, GLenum b), (a, b))                                                        \
+    X(glLightf, (GLenum a, GLenum b, GLfloat c), (a, b, c))                                        \
+    X(glLightfv, (GLenum a, GLenum b, const GLfloat* c), (a, b, c))                                \
+    X(glLightModelf, (GLenum a, GLfloat b), (a, b))                                                \
+    X(glLightModelfv, (GLenum a, const GLfloat* b), (a, b))                                        \
+    X(glLightModeli, (GLenum a, GLint b), (a, b))                                                  \
+    X(glLoadIdentity, (), ())                                                                      \
+    X(glLoadMatrixd, (const GLdouble* a), (a))                                                     \
+    X(glLoadMatrixf, (const GLfloat* a), (a))                                                      \
+    X(glMaterialfv, (GLenum a, GLenum b, const GLfloat* c), (a, b, c))                             \
+    X(glMatrixMode, (GLenum a), (a))                                                               \
+    X(glMultMatrixd, (const GLdouble* a), (a))                                                     \
+    X(glMultMatrixf, (const GLfloat* a), (a))                                                      \
+    X(glNormal3f, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                    \
+    X(glNormal3fv, (const GLfloat* a), (a))                                                        \
+    X(glNormalPointer, (GLenum a, GLsizei b, const GLvoid* c), (a, b, c))                          \
+    X(glOrtho, (GLdouble a, GLdouble b, GLdouble c, GLdouble d, GLdouble e, GLdouble f),           \
+      (a, b, c, d, e, f))                                                                          \
+    X(glPixelStorei, (GLenum a, GLint b), (a, b))                                                  \
+    X(glPolygonMode, (GLenum a, GLenum b), (a, b))                                                 \
+    X(glPopAttrib, (), ())                                                                         \
+    X(glPopMatrix, (), ())                                                                         \
+    X(glPushAttrib, (GLbitfield a), (a))                                                           \
+    X(glPushMatrix, (), ())                                                                        \
+    X(glRotatef, (GLfloat a, GLfloat b, GLfloat c, GLfloat d), (a, b, c, d))                       \
+    X(glScalef, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                      \
+    X(glShadeModel, (GLenum a), (a))                                                               \
+    X(glTexCoord2f, (GLfloat a, GLfloat b), (a, b))                                                \
+    X(glTexCoord2fv, (const GLfloat* a), (a))                                                      \
+    X(glTexCoordPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))            \
+    X(glTexEnvi, (GLenum a, GLenum b, GLint c), (a, b, c))                                         \
+    X(glTexGeni, (GLenum a, GLenum b, GLint c), (a, b, c))                                         \
+    X(glTexParameteri, (GLenum a, GLenum b, GLint c), (a, b, c))                                   \
+    X(glTranslated, (GLdouble a, GLdouble b, GLdouble c), (a, b, c))                               \
+    X(glTranslatef, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                  \
+    X(glVertex2f, (GLfloat a, GLfloat b), (a, b))                                                  \
+    X(glVertex2fv, (const GLfloat* a), (a))                                                        \
+    X(glVertex2i, (GLint a, GLint b), (a, b))                                                      \
+    X(glVertex3f, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                    \
+    X(glVertex3fv, (const GLfloat* a), (a))                                                        \
+    X(glVertexPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))              \
+    X(glViewport, (GLint a, GLint b, GLsizei c, GLsizei d), (a, b, c, d))
+
+#define GL_STAND_IN(name, parameters, arguments)                                                   \
+    extern "C" __attribute__((visibility("default"))) void name parameters {                       \
+        static const auto real = reinterpret_cast<decltype(&::name)>(Driver(#name));               \
+        ++g_calls;                                                                                 \
+        if (!g_swallow)                                                                            \
+            real arguments;                                                                        \
+    }
+GL_COUNTED_CALLS(GL_STAND_IN)
+
+extern "C" __attribute__((visibility("default"))) uint64_t GlCounterCalls() {
+    return g_calls;
+}
+extern "C" __attribute__((visibility("default"))) void GlCounterReset() {
+    g_calls = 0;
+}
+extern "C" __attribute__((visibility("default"))) void GlCounterSwallow(int swallow) {
+    g_swallow = swallow != 0;
+}
