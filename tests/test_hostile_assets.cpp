@@ -6,6 +6,7 @@
 #include "platform/files.h"
 #include "resources/mesh.h"
 #include "resources/texture.h"
+#include "scenes/asset_list.h"
 #include "test_support.h"
 
 #include <algorithm>
@@ -369,7 +370,8 @@ TEST(HostileAssets, EveryBrokenFileIsReportedAndTheDemoPlaysToTheEnd) {
     GTEST_SKIP() << "run in the sanitizer build";
 #endif
     const std::vector<std::string> files = AssetFiles();
-    ASSERT_EQ(files.size(), 16u) << "the asset folder should hold 13 pictures, 2 models, 1 song";
+    ASSERT_EQ(files.size(), std::size(kAssetFiles))
+        << "the asset folder should hold every file of the table";
     // A moment past the end: every frame is drawn, none written, and the run stops only when
     // the demo itself quits.
     const std::vector<std::string> extra = {"--fps", std::to_string(kFps), "--at", "1000"};

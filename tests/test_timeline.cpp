@@ -14,7 +14,9 @@
 #include "platform/files.h"
 #include "platform/image_decoder.h"
 #include "resources/overlay.h"
+#include "scenes/asset_list.h"
 #include "scenes/camera.h"
+#include "scenes/scenes.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
@@ -46,7 +48,6 @@ constexpr int kMainFps = 60;
 constexpr int kQuickFps = 1;
 // The capture's counter runs at fps x this, one step per shown frame.
 constexpr int64_t kTicksPerFrame = 1000;
-constexpr float kSceneLength[5] = {3.0f, 15.0f, 20.0f, 14.0f, 18.0f};
 constexpr float kConstantSpectrum = 0.5f;
 
 using Region = std::function<bool(int, int)>;
@@ -177,7 +178,7 @@ Timeline WorkOutTimeline(int fps) {
     int64_t frame = timeline.fadeFrames + 2;
     for (int scene = 0; scene < 5; ++scene) {
         timeline.start[scene] = frame;
-        while (ClockAt(fps, timeline.start[scene], frame) <= kSceneLength[scene])
+        while (ClockAt(fps, timeline.start[scene], frame) <= kScenes[scene].seconds)
             ++frame;
         ++frame;
     }
@@ -326,14 +327,16 @@ class RunPool {
 
 // The demo's files ----------------------------------------------------------------------------
 
-const char* const kAssetFiles[] = {
-    "Text/loading.png",      "Text/title.png",      "Text/skrabo.png",
-    "Text/plind.png",        "Text/vexa.png",       "Text/trollbeks.jpg",
-    "Textures/oooh.png",     "Textures/mosaik.png", "Textures/mosaik2.png",
-    "Textures/bg.png",       "Textures/bg2.png",    "Textures/particlebg.jpg",
-    "Textures/blob.jpg",     "Models/cross.mesh",   "Models/rundingdings.mesh",
-    "Music/Quirnstadbek.mp3"};
-const char* const kMusic = "Music/Quirnstadbek.mp3";
+// The table's files as the file system names them (one path is written with a backslash).
+const std::vector<std::string> kDemoFiles = [] {
+    std::vector<std::string> files;
+    for (const AssetFile& file : kAssetFiles) {
+        files.push_back(file.path);
+        std::replace(files.back().begin(), files.back().end(), '\\', '/');
+    }
+    return files;
+}();
+const std::string kMusic = kSoundtrackFile;
 const char* const kNames[3] = {"Text/skrabo.png", "Text/plind.png", "Text/vexa.png"};
 const int kNameCentres[3][2] = {{180, 150}, {600, 250}, {400, 450}};
 
@@ -341,7 +344,7 @@ const int kNameCentres[3][2] = {{180, 150}, {600, 250}, {400, 450}};
 std::string AssetFolder(const std::string& folder, const std::set<std::string>& missing) {
     for (const char* sub : {"Text", "Textures", "Models", "Music"})
         std::filesystem::create_directories(folder + "/" + sub);
-    for (const char* file : kAssetFiles)
+    for (const std::string& file : kDemoFiles)
         if (!missing.count(file))
             std::filesystem::create_symlink(DemoDir() + "/" + file, folder + "/" + file);
     return folder;
@@ -359,15 +362,14 @@ std::string ExpectedReports(const std::set<std::string>& missing, const Timeline
     if (music)
         reports += "BASS error: File not found?\nBASS Error!\nErrorcode: " +
                    std::to_string(AUDIO_ERROR_FILE_OPEN) + "\n";
-    for (const char* model : {"Models/cross.mesh", "Models/rundingdings.mesh"})
-        if (missing.count(model))
-            reports += std::string("Can't open file ") + model + " to load mesh.";
-    for (const char* name :
-         {"Text/skrabo.png", "Text/plind.png", "Text/trollbeks.jpg", "Text/vexa.png",
-          "Text/title.png", "Textures/oooh.png", "Textures/mosaik.png", "Textures/mosaik2.png",
-          "Textures/particlebg.jpg", "Textures/bg.png", "Textures/bg2.png", "Textures/blob.jpg"})
-        if (missing.count(name))
-            reports += picture(name);
+    // Models, then pictures, in loading's order (the loading picture's report came first).
+    for (const AssetFile& file : kAssetFiles)
+        if (file.kind == AssetKind::Model && missing.count(file.path))
+            reports += std::string("Can't open file ") + file.path + " to load mesh.";
+    for (const AssetFile& file : kAssetFiles)
+        if ((file.kind == AssetKind::Overlay || file.kind == AssetKind::Texture) &&
+            std::string(file.path) != kLoadingPictureFile && missing.count(file.path))
+            reports += picture(file.path);
     if (music)
         reports += "BASS error: Can't play the stream\nBASS Error!\nErrorcode: " +
                    std::to_string(AUDIO_ERROR_HANDLE) + "\n";
@@ -632,14 +634,14 @@ class Playthrough {
         add("silent", kQuickFps, quickAt, AssetFolder(folder_.file("silent"), {kMusic}), "");
         add("constant", kQuickFps, quickAt, AssetFolder(folder_.file("all"), {}),
             std::to_string(kConstantSpectrum));
-        for (const char* file : kAssetFiles) {
-            if (std::string(file) == kMusic)
+        for (const std::string& file : kDemoFiles) {
+            if (file == kMusic)
                 continue;
             std::map<std::string, int64_t> at;
             for (const std::string& moment : missingRunMoments(file))
                 at[moment] = quickAt[moment];
             const std::string folder = folder_.file("no" + std::to_string(pool_.runs.size()));
-            add(std::string("no ") + file, kQuickFps, at, AssetFolder(folder, {file}), "0");
+            add("no " + file, kQuickFps, at, AssetFolder(folder, {file}), "0");
         }
         std::filesystem::create_directories(folder_.file("none"));
         add("no files", kQuickFps, quickAt, folder_.file("none"), "");
@@ -722,8 +724,8 @@ TEST(Timeline, ScenesFollowOnTheFirstFramePastTheirLengthWithNothingReported) {
     EXPECT_EQ(demo.main.fadeFrames, 2 * kMainFps);
     for (int scene = 0; scene < 5; ++scene) {
         const int64_t frames = demo.main.last(scene) - demo.main.start[scene] + 1;
-        EXPECT_GE(frames, std::llround(kSceneLength[scene] * kMainFps) + 1) << "scene " << scene;
-        EXPECT_LE(frames, std::llround(kSceneLength[scene] * kMainFps) + 2) << "scene " << scene;
+        EXPECT_GE(frames, std::llround(kScenes[scene].seconds * kMainFps) + 1) << "scene " << scene;
+        EXPECT_LE(frames, std::llround(kScenes[scene].seconds * kMainFps) + 2) << "scene " << scene;
     }
     const CaptureRun& run = demo.run("main");
     ExpectFollowsTimeline(run, demo.main);
@@ -1125,8 +1127,7 @@ TEST(MissingFiles, NoFilesAtAll) {
     Playthrough& demo = Playthrough::get();
     const CaptureRun& run = demo.run("no files");
     ExpectFollowsTimeline(run, demo.quick);
-    EXPECT_EQ(run.reports,
-              ExpectedReports({std::begin(kAssetFiles), std::end(kAssetFiles)}, demo.quick));
+    EXPECT_EQ(run.reports, ExpectedReports({kDemoFiles.begin(), kDemoFiles.end()}, demo.quick));
     // Every picture is a white rectangle or nothing; only the grey spheres remain, on white.
     const Picture white{kWidth, kHeight, std::vector<uint8_t>(kWidth * kHeight * 3, 255)};
     for (const auto& moment : demo.quickAt) {
