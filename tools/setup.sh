@@ -11,7 +11,7 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   libgtest-dev
   libstb-dev libfreetype-dev fonts-dejavu-core
-  nlohmann-json3-dev
+  nlohmann-json3-dev gnuplot-nox
   libpng-dev libpng-tools
   clang libclang-rt-14-dev
   lame sox ffmpeg

@@ -15,18 +15,17 @@
 #include "tools/bench/bench_report.h"
 #include "tools/bench/frametime_plot.h"
 #include "tools/bench/gl_counter.h"
+#include "tools/capture/offscreen.h"
 
 #include <GL/gl.h>
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <dlfcn.h>
+#include <filesystem>
 #include <fstream>
 #include <spawn.h>
 #include <string>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -36,33 +35,23 @@ using nlohmann::json;
 
 namespace {
 
-const int kWidth = 800;
-const int kHeight = 600;
 const int64_t kTicksPerSecond = 1000000000; // the virtual counter counts nanoseconds
 // The floor pass goes through each scene in groups of this many frames: one floor frame,
-// one to let the renderer settle, then the demo's own frames, timed beside the floor.
+// one to let the renderer settle, then the demo's own frames, timed beside the floor. Every
+// kCheckEvery-th floor frame (each scene's first among them) is compared with the demo's.
 const int kGroupFrames = 4;
-// Every this many floor frames (and each scene's first) the list's picture is compared
-// with the one the demo drew itself.
 const int kCheckEvery = 3;
 
-int64_t Ns(clockid_t clock) {
+int64_t Ns(clockid_t clock = CLOCK_MONOTONIC) { // monotonic: comparable between processes
     timespec t;
     clock_gettime(clock, &t);
     return static_cast<int64_t>(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
-int64_t Wall() {
-    return Ns(CLOCK_MONOTONIC); // comparable between processes
-}
 
-// A line of /proc/self/status ("VmHWM", "VmRSS") in MiB.
-double StatusMiB(const char* key) {
-    std::ifstream in("/proc/self/status");
-    std::string line;
-    while (std::getline(in, line))
-        if (line.rfind(key, 0) == 0 && line[std::strlen(key)] == ':')
-            return std::atol(line.c_str() + std::strlen(key) + 1) / 1024.0;
-    return 0;
+double MemoryMiB(bool peak) {
+    long peakKiB, residentKiB;
+    ReadMemory(peakKiB, residentKiB);
+    return (peak ? peakKiB : residentKiB) / 1024.0;
 }
 
 // The textures' own bytes, every mipmap level, as the driver reports their sizes.
@@ -74,15 +63,12 @@ double TextureMiB() {
         if (!glIsTexture(name))
             continue;
         glBindTexture(GL_TEXTURE_2D, name);
-        for (GLint level = 0;; ++level) {
-            GLint w = 0, h = 0, bits = 0;
+        for (GLint level = 0, w = 1, h = 1; w > 0 && h > 0; ++level) {
+            GLint bits = 0, b = 0;
             glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &w);
             glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &h);
-            if (w == 0 || h == 0)
-                break;
             for (GLenum size : {GL_TEXTURE_RED_SIZE, GL_TEXTURE_GREEN_SIZE, GL_TEXTURE_BLUE_SIZE,
                                 GL_TEXTURE_ALPHA_SIZE, GL_TEXTURE_LUMINANCE_SIZE}) {
-                GLint b = 0;
                 glGetTexLevelParameteriv(GL_TEXTURE_2D, level, size, &b);
                 bits += b;
             }
@@ -93,11 +79,6 @@ double TextureMiB() {
     return bytes / (1024.0 * 1024.0);
 }
 
-std::string GlText(GLenum name) {
-    const GLubyte* text = glGetString(name);
-    return text ? reinterpret_cast<const char*>(text) : "unknown";
-}
-
 // The child: one pass in a fresh process --------------------------------------------------
 
 struct Child {
@@ -105,24 +86,20 @@ struct Child {
     std::string result;
     int64_t spawnNs = 0;
     std::vector<int64_t> ticks; // the demo pass's counter steps, which later passes follow
-    std::vector<Frame> frames;
+    std::vector<Frame> frames;  // one per present, loading's included
     size_t presents = 0;
     json out;
     int drawnScene = -1;
     bool ownPresent = false;
     int64_t lastPresentEnd = 0;
-    // Loading: where each step began, in wall and loading-thread CPU time.
+    // Loading: the step under way and where it began, in wall and loading-thread CPU time.
     LoadingStep step = LoadingStep::Done;
     int64_t stepWall = 0, stepCpu = 0, loadingWall = 0, loadingCpu = 0;
-    // The floor pass.
-    enum class Role { Floor, Settle, Beside } role = Role::Settle;
+    // The floor pass: where the frame stands in its group, the list and the pictures compared.
+    int position = 0;
     GLuint list = 0;
     bool floorFrame = false, check = false;
     std::vector<uint8_t> own, replayed;
-    // The logic pass.
-    GlCounterCallsFn calls = nullptr;
-    GlCounterResetFn reset = nullptr;
-    GlCounterSwallowFn swallow = nullptr;
 };
 Child g;
 
@@ -140,13 +117,13 @@ bool Write() {
 }
 
 void ReadBack(std::vector<uint8_t>& pixels) {
-    pixels.resize(static_cast<size_t>(kWidth) * kHeight * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    pixels.resize(static_cast<size_t>(kOffscreenWidth) * kOffscreenHeight * 4);
+    ReadBackBuffer(pixels.data());
 }
 
-void PresentOwn() {
+// Drawn and presented without the hook counting it as one of the demo's presents.
+void DrawListAndPresent() {
+    glCallList(g.list);
     g.ownPresent = true;
     PlatformPresent();
     g.ownPresent = false;
@@ -158,12 +135,10 @@ void MeasureFloor(Frame& frame) {
     if (g.check)
         ReadBack(g.own); // drawn by the demo itself while the list was compiled
     glFinish();
-    glCallList(g.list);
-    PresentOwn();
-    const int64_t start = Wall();
-    glCallList(g.list);
-    PresentOwn();
-    frame.floorMs = (Wall() - start) * 1e-6;
+    DrawListAndPresent();
+    const int64_t start = Ns();
+    DrawListAndPresent();
+    frame.floorMs = (Ns() - start) * 1e-6;
     if (g.check) {
         glCallList(g.list);
         ReadBack(g.replayed);
@@ -177,41 +152,40 @@ void MeasureFloor(Frame& frame) {
 void OnPresent(void*) {
     if (g.ownPresent)
         return;
-    const int64_t now = Wall();
+    const int64_t now = Ns();
     const size_t present = g.presents++;
     Frame& frame = FrameAt(present);
     frame.scene = g.drawnScene < kSceneNum ? g.drawnScene : -1;
-    const double spanMs = (now - g.lastPresentEnd) * 1e-6;
     if (g.mode == "demo" || g.mode == "startup") {
         if (present == 0)
             g.out["first_frame_ms"] = (now - g.spawnNs) * 1e-6;
-        frame.ms = spanMs;
-        frame.rssMiB = StatusMiB("VmRSS");
-    } else if (g.mode == "floor" && g.floorFrame) {
+        frame.ms = (now - g.lastPresentEnd) * 1e-6;
+        frame.rssMiB = MemoryMiB(false);
+    } else if (g.floorFrame) {
         MeasureFloor(frame);
         g.floorFrame = false;
-    } else if (g.mode == "floor" && g.role == Child::Role::Beside && frame.scene >= 0) {
-        frame.besideMs = spanMs;
+    } else if (g.mode == "floor" && g.position >= 2 && frame.scene >= 0) {
+        frame.besideMs = (now - g.lastPresentEnd) * 1e-6;
     }
     // The first pass runs on its own frame times; the others step as it did.
     frame.stepNs = g.ticks.empty()            ? now - g.lastPresentEnd
                    : present < g.ticks.size() ? g.ticks[present]
                                               : 0;
     PlatformAdvanceVirtualCounter(frame.stepNs);
-    g.lastPresentEnd = Wall();
+    g.lastPresentEnd = Ns();
 }
 
-// Each step's wall and loading-thread CPU time, by kind; the loading's totals at Done.
+// Each step's wall and loading-thread CPU time, by kind; the totals and memory at Done.
 void OnLoadingStep(LoadingStep next) {
     static const char* const kKinds[] = {"music", "models", "pictures", "other"};
-    const int64_t wall = Wall(), cpu = Ns(CLOCK_THREAD_CPUTIME_ID);
-    if (g.step != LoadingStep::Done) {
+    const int64_t wall = Ns(), cpu = Ns(CLOCK_THREAD_CPUTIME_ID);
+    if (g.step == LoadingStep::Done) { // the first step
+        g.loadingWall = wall;
+        g.loadingCpu = Ns(CLOCK_PROCESS_CPUTIME_ID);
+    } else {
         const std::string kind = kKinds[static_cast<int>(g.step)];
         g.out[kind + "_ms"] = g.out.value(kind + "_ms", 0.0) + (wall - g.stepWall) * 1e-6;
         g.out[kind + "_cpu_ms"] = g.out.value(kind + "_cpu_ms", 0.0) + (cpu - g.stepCpu) * 1e-6;
-    } else {
-        g.loadingWall = wall;
-        g.loadingCpu = Ns(CLOCK_PROCESS_CPUTIME_ID);
     }
     g.step = next;
     g.stepWall = wall;
@@ -221,87 +195,78 @@ void OnLoadingStep(LoadingStep next) {
     g.out["loading_ms"] = (wall - g.loadingWall) * 1e-6;
     g.out["loading_cpu_ms"] = (Ns(CLOCK_PROCESS_CPUTIME_ID) - g.loadingCpu) * 1e-6;
     g.out["texture_mib"] = TextureMiB();
-    g.out["loaded_peak_mib"] = StatusMiB("VmHWM");
+    g.out["loaded_peak_mib"] = MemoryMiB(true);
     if (g.mode == "startup")
         _exit(Write() ? 0 : 1); // the rest of the demo is not needed
 }
 
+template <class F> F Find(const char* name) {
+    return reinterpret_cast<F>(dlsym(RTLD_DEFAULT, name));
+}
+
 // One frame of the demo as the pass wants it.
 void DrawFrame() {
-    const int scene = g_sceneIndex;
-    g.drawnScene = scene;
+    static const auto calls = Find<GlCounterCallsFn>(GL_COUNTER_CALLS);
+    static const auto reset = Find<GlCounterResetFn>(GL_COUNTER_RESET);
+    static const auto swallow = Find<GlCounterSwallowFn>(GL_COUNTER_SWALLOW);
+    static int lastScene = -1, sceneFrame = 0;
+    const int scene = g.drawnScene = g_sceneIndex;
     const bool inScene = scene >= 0 && scene < kSceneNum;
-    if (g.mode == "logic" && inScene) {
+    if (inScene && g.mode == "logic") {
         // The spectrum at this moment, timed on its own; the scene's own call then finds no
         // stream, returns at once and leaves these values, so the frame's time is the rest.
         Frame& frame = FrameAt(g.presents); // the present that will show this frame
         const uint32_t stream = g_music->stream;
-        int64_t start = Wall();
+        int64_t start = Ns();
         g_music->updateSpectrum();
-        frame.spectrumUs = (Wall() - start) * 1e-3;
+        frame.spectrumUs = (Ns() - start) * 1e-3;
         g_music->stream = 0;
-        g.reset();
-        g.swallow(1);
-        start = Wall();
+        reset();
+        swallow(1);
+        start = Ns();
         g_demo->frame();
-        frame.logicUs = (Wall() - start) * 1e-3;
-        g.swallow(0);
-        frame.glCalls = static_cast<int64_t>(g.calls());
+        frame.logicUs = (Ns() - start) * 1e-3;
+        swallow(0);
+        frame.glCalls = static_cast<int64_t>(calls());
         g_music->stream = stream;
-        return;
-    }
-    if (g.mode == "floor" && inScene) {
-        static int lastScene = -1, sceneFrame = 0;
+    } else if (inScene && g.mode == "floor") {
         sceneFrame = scene == lastScene ? sceneFrame + 1 : 0;
         lastScene = scene;
-        const int position = sceneFrame % kGroupFrames;
-        g.role = position == 0   ? Child::Role::Floor
-                 : position == 1 ? Child::Role::Settle
-                                 : Child::Role::Beside;
-        if (g.role == Child::Role::Floor) {
-            g.check = (sceneFrame / kGroupFrames) % kCheckEvery == 0;
+        g.position = sceneFrame % kGroupFrames;
+        g.floorFrame = g.position == 0;
+        g.check = g.floorFrame && (sceneFrame / kGroupFrames) % kCheckEvery == 0;
+        if (g.floorFrame)
             glNewList(g.list, g.check ? GL_COMPILE_AND_EXECUTE : GL_COMPILE);
-            g_demo->frame();
+        g_demo->frame();
+        if (g.floorFrame)
             glEndList();
-            g.floorFrame = true;
-            return;
-        }
+    } else {
+        g_demo->frame();
     }
-    g_demo->frame();
 }
 
 int RunChild() {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    PlatformUseVirtualCounter(kTicksPerSecond);
-    PlatformSetVirtualStepPerFrame(0);
+    StartOffscreen(kTicksPerSecond, 0);
     PlatformSetPresentHook(OnPresent, nullptr);
-    g.lastPresentEnd = Wall();
-    if (g.mode == "baseline") {
-        g_window = new DemoWindow(false);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        PlatformPresent();
-        g.out["peak_mib"] = StatusMiB("VmHWM");
-        return Write() ? 0 : 1;
-    }
-    if (g.mode == "logic") {
-        g.calls = reinterpret_cast<GlCounterCallsFn>(dlsym(RTLD_DEFAULT, GL_COUNTER_CALLS));
-        g.reset = reinterpret_cast<GlCounterResetFn>(dlsym(RTLD_DEFAULT, GL_COUNTER_RESET));
-        g.swallow = reinterpret_cast<GlCounterSwallowFn>(dlsym(RTLD_DEFAULT, GL_COUNTER_SWALLOW));
-        if (!g.calls || !g.reset || !g.swallow) {
-            std::fprintf(stderr, "rerovuz-bench: the GL call counter is not preloaded\n");
-            return 1;
-        }
+    g.lastPresentEnd = Ns();
+    if (g.mode == "logic" && !Find<GlCounterSwallowFn>(GL_COUNTER_SWALLOW)) {
+        std::fprintf(stderr, "rerovuz-bench: the GL call counter is not preloaded\n");
+        return 1;
     }
     g_window = new DemoWindow(false);
-    g.out["renderer"] = GlText(GL_RENDERER);
-    g.out["gl_version"] = GlText(GL_VERSION);
-    g_demo = new Demo(g_window, OnLoadingStep);
-    if (g.mode == "floor")
-        g.list = glGenLists(1);
-    while (g_window->pump())
-        DrawFrame();
-    g.out["peak_mib"] = StatusMiB("VmHWM");
+    if (g.mode == "baseline") { // the window and one empty frame
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        PlatformPresent();
+    } else {
+        for (GLenum name : {GL_RENDERER, GL_VERSION})
+            g.out[name == GL_RENDERER ? "renderer" : "gl_version"] =
+                reinterpret_cast<const char*>(glGetString(name));
+        g_demo = new Demo(g_window, OnLoadingStep);
+        g.list = g.mode == "floor" ? glGenLists(1) : 0;
+        while (g_window->pump())
+            DrawFrame();
+    }
+    g.out["peak_mib"] = MemoryMiB(true);
     return Write() ? 0 : 1;
 }
 
@@ -315,35 +280,21 @@ struct Parent {
 // Runs one pass in a fresh process and reads what it wrote; null when it failed.
 json Spawn(const Parent& p, const std::string& mode, const std::string& ticks = "") {
     const std::string result = p.out + "/pass-" + mode + ".json";
-    std::vector<std::string> args = {p.self,
-                                     "--child",
-                                     mode,
-                                     "--assets",
-                                     p.assets,
-                                     "--result",
-                                     result,
-                                     "--ticks",
-                                     ticks,
-                                     "--spawn-ns",
-                                     std::to_string(Wall())};
+    std::string words[] = {
+        p.self,    "--child", mode,         "--assets",          p.assets, "--result", result,
+        "--ticks", ticks,     "--spawn-ns", std::to_string(Ns())};
     std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
+    for (std::string& word : words)
+        argv.push_back(word.data());
     argv.push_back(nullptr);
     // Only the logic pass runs behind the counter; the timed passes talk to the driver.
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e)
-        if (std::strncmp(*e, "LD_PRELOAD=", 11) != 0)
-            env.push_back(*e);
     if (mode == "logic")
-        env.push_back("LD_PRELOAD=" + p.counter);
-    std::vector<char*> envp;
-    for (std::string& e : env)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
+        setenv("LD_PRELOAD", p.counter.c_str(), 1);
+    else
+        unsetenv("LD_PRELOAD");
     pid_t pid;
     int status = 0;
-    if (posix_spawn(&pid, p.self.c_str(), nullptr, nullptr, argv.data(), envp.data()) != 0 ||
+    if (posix_spawn(&pid, p.self.c_str(), nullptr, nullptr, argv.data(), environ) != 0 ||
         waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::fprintf(stderr, "rerovuz-bench: the %s pass failed\n", mode.c_str());
         return nullptr;
@@ -356,9 +307,9 @@ json Spawn(const Parent& p, const std::string& mode, const std::string& ticks = 
 
 // Copies one pass's measurements into the demo pass's frames; false when it drew others.
 template <class Copy> bool Join(std::vector<Frame>& frames, const json& pass, Copy copy) {
-    const std::vector<Frame> theirs = pass["frames"].get<std::vector<Frame>>();
-    if (theirs.size() != frames.size())
+    if (pass.is_null() || pass["frames"].size() != frames.size())
         return false;
+    const std::vector<Frame> theirs = pass["frames"].get<std::vector<Frame>>();
     for (size_t i = 0; i < frames.size(); ++i) {
         if (theirs[i].scene != frames[i].scene)
             return false;
@@ -367,25 +318,26 @@ template <class Copy> bool Join(std::vector<Frame>& frames, const json& pass, Co
     return true;
 }
 
-std::string FirstLine(const char* path, const char* prefix) {
+// What follows `prefix` and ": " on the first line starting with it; the first line for "".
+std::string Line(const char* path, const std::string& prefix) {
     std::ifstream in(path);
     std::string line;
     while (std::getline(in, line))
         if (line.rfind(prefix, 0) == 0)
-            return line.substr(line.find(':') + 2);
-    return line;
+            return prefix.empty() ? line : line.substr(line.find(':') + 2);
+    return "unknown";
 }
 
 int RunParent(const Parent& p) {
-    mkdir(p.out.c_str(), 0755);
+    std::filesystem::create_directories(p.out);
     BenchRuns runs;
-    runs.machine = {{"cpu", FirstLine("/proc/cpuinfo", "model name")},
+    runs.machine = {{"cpu", Line("/proc/cpuinfo", "model name")},
                     {"cores", sysconf(_SC_NPROCESSORS_ONLN)},
                     {"window", "800x600 offscreen"},
-                    {"loadavg_before", FirstLine("/proc/loadavg", "")}};
-    std::fprintf(stderr, "rerovuz-bench: a process that only opens the window\n");
+                    {"loadavg_before", Line("/proc/loadavg", "")}};
+    std::fprintf(stderr, "rerovuz-bench: a process that only opens the window, then the demo "
+                         "at the machine's own rate (about 75 s)\n");
     const json baseline = Spawn(p, "baseline");
-    std::fprintf(stderr, "rerovuz-bench: the demo at the machine's own rate (about 75 s)\n");
     const json demo = Spawn(p, "demo");
     if (baseline.is_null() || demo.is_null())
         return 1;
@@ -398,41 +350,37 @@ int RunParent(const Parent& p) {
     runs.loads.push_back(demo);
     runs.frames = demo["frames"].get<std::vector<Frame>>();
     const std::string ticks = p.out + "/ticks.txt";
-    {
-        std::ofstream file(ticks);
-        for (const Frame& f : runs.frames)
-            file << f.stepNs << "\n";
-    }
+    std::ofstream file(ticks);
+    for (const Frame& f : runs.frames)
+        file << f.stepNs << "\n";
+    file.close();
 
     std::fprintf(stderr, "rerovuz-bench: loading in %d more fresh processes\n", p.startupRuns - 1);
     for (int run = 1; run < p.startupRuns; ++run) {
-        const json startup = Spawn(p, "startup");
-        if (startup.is_null())
+        runs.loads.push_back(Spawn(p, "startup"));
+        if (runs.loads.back().is_null())
             return 1;
-        runs.loads.push_back(startup);
     }
-    std::fprintf(stderr, "rerovuz-bench: scene logic against a do-nothing driver\n");
-    const json logic = Spawn(p, "logic", ticks);
-    std::fprintf(stderr, "rerovuz-bench: the renderer's floor beside the demo (about 2 min)\n");
-    const json floor = Spawn(p, "floor", ticks);
-    if (logic.is_null() || floor.is_null() ||
-        !Join(runs.frames, logic,
-              [](Frame& f, const Frame& o) {
-                  f.logicUs = o.logicUs;
-                  f.spectrumUs = o.spectrumUs;
-                  f.glCalls = o.glCalls;
-              }) ||
-        !Join(runs.frames, floor, [](Frame& f, const Frame& o) {
-            f.floorMs = o.floorMs;
-            f.besideMs = o.besideMs;
-            f.checked = o.checked;
-            f.worstDifference = o.worstDifference;
-        })) {
-        std::fprintf(stderr, "rerovuz-bench: a pass drew other frames than the demo pass\n");
+    std::fprintf(stderr, "rerovuz-bench: scene logic against a do-nothing driver, then the "
+                         "renderer's floor beside the demo (about 2 min)\n");
+    const bool joined = Join(runs.frames, Spawn(p, "logic", ticks),
+                             [](Frame& f, const Frame& o) {
+                                 f.logicUs = o.logicUs;
+                                 f.spectrumUs = o.spectrumUs;
+                                 f.glCalls = o.glCalls;
+                             }) &&
+                        Join(runs.frames, Spawn(p, "floor", ticks), [](Frame& f, const Frame& o) {
+                            f.floorMs = o.floorMs;
+                            f.besideMs = o.besideMs;
+                            f.checked = o.checked;
+                            f.worstDifference = o.worstDifference;
+                        });
+    std::remove(ticks.c_str());
+    if (!joined) {
+        std::fprintf(stderr, "rerovuz-bench: a pass failed or drew other frames\n");
         return 1;
     }
-    std::remove(ticks.c_str());
-    runs.machine["loadavg_after"] = FirstLine("/proc/loadavg", "");
+    runs.machine["loadavg_after"] = Line("/proc/loadavg", "");
 
     const json report = BuildReport(runs);
     std::ofstream(p.out + "/report.json") << report.dump(2) << "\n";
@@ -443,31 +391,21 @@ int RunParent(const Parent& p) {
     return 0;
 }
 
-std::string Absolute(const std::string& path) {
-    char cwd[4096];
-    return path.empty() || path[0] == '/' || !getcwd(cwd, sizeof cwd) ? path : cwd + ("/" + path);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    char self[4096];
-    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
-    self[n > 0 ? n : 0] = '\0';
     Parent p;
-    p.self = self;
-    const std::string here = p.self.substr(0, p.self.rfind('/'));
-    p.counter = here + "/librerovuz-glcount.so";
-    p.assets = here.substr(0, here.rfind('/')) + "/demo";
+    p.self = std::filesystem::read_symlink("/proc/self/exe");
+    const std::filesystem::path here = std::filesystem::path(p.self).parent_path();
+    p.counter = here / "librerovuz-glcount.so";
+    p.assets = here.parent_path() / "demo";
     p.out = here;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string key = argv[i], value = argv[i + 1];
         if (key == "--child")
             g.mode = value;
-        else if (key == "--assets")
-            p.assets = Absolute(value);
-        else if (key == "--out")
-            p.out = Absolute(value);
+        else if (key == "--assets" || key == "--out")
+            (key == "--out" ? p.out : p.assets) = std::filesystem::absolute(value);
         else if (key == "--startup-runs")
             p.startupRuns = std::max(1, std::atoi(value.c_str()));
         else if (key == "--result")
@@ -476,16 +414,14 @@ int main(int argc, char** argv) {
             g.spawnNs = std::atoll(value.c_str());
         else if (key == "--ticks" && !value.empty()) {
             std::ifstream in(value);
-            for (long long t; in >> t;)
-                g.ticks.push_back(t);
+            for (long long tick; in >> tick;)
+                g.ticks.push_back(tick);
         }
     }
     if (argc % 2 == 0) {
-        std::fprintf(stderr, "usage: rerovuz-bench [--out DIR] [--assets DIR] [--startup-runs N]\n"
-                             "  --out DIR         report.json and frametime.png (default: beside "
-                             "rerovuz-bench)\n"
-                             "  --assets DIR      the demo's folder (default: ../demo)\n"
-                             "  --startup-runs N  fresh processes timing loading (default 3)\n");
+        std::fprintf(stderr, "usage: rerovuz-bench [--out DIR] [--assets DIR] [--startup-runs N]"
+                             "\n  default: report.json and frametime.png beside rerovuz-bench, "
+                             "the demo's files in ../demo, loading timed in 3 processes\n");
         return 2;
     }
     if (g.mode.empty())

@@ -165,55 +165,45 @@ json BuildReport(const BenchRuns& runs) {
 std::string ReportTable(const json& r) {
     std::string text;
     char line[512];
-    auto add = [&](int n) { text.append(line, std::min<size_t>(n, sizeof line - 1)); };
-    const json& m = r["machine"];
-    const json& st = r["startup"];
+    auto add = [&](int n) { text.append(line, std::min<size_t>(std::max(n, 0), sizeof line - 1)); };
+    const json &m = r["machine"], &st = r["startup"];
     add(std::snprintf(line, sizeof line, "machine: %s, %d cores, %s (%s)\n",
                       m.value("cpu", "").c_str(), m.value("cores", 0),
                       m.value("renderer", "").c_str(), m.value("gl_version", "").c_str()));
     add(std::snprintf(line, sizeof line,
-                      "loading: %.1f ms wall, %.1f ms CPU (median of %zu); by kind, wall / CPU "
-                      "ms: music %.1f / %.1f, models %.1f / %.1f, pictures %.1f / %.1f, other "
-                      "%.1f / %.1f\n",
-                      st["loading_ms"].get<double>(), st["loading_cpu_ms"].get<double>(),
-                      st["loading_runs_ms"].size(), st["loading_by_kind_ms"]["music"].get<double>(),
-                      st["loading_by_kind_cpu_ms"]["music"].get<double>(),
-                      st["loading_by_kind_ms"]["models"].get<double>(),
-                      st["loading_by_kind_cpu_ms"]["models"].get<double>(),
-                      st["loading_by_kind_ms"]["pictures"].get<double>(),
-                      st["loading_by_kind_cpu_ms"]["pictures"].get<double>(),
-                      st["loading_by_kind_ms"]["other"].get<double>(),
-                      st["loading_by_kind_cpu_ms"]["other"].get<double>()));
+                      "loading: %.1f ms wall, %.1f ms CPU (median of %zu runs); wall / CPU ms:",
+                      double(st["loading_ms"]), double(st["loading_cpu_ms"]),
+                      st["loading_runs_ms"].size()));
+    for (const char* kind : {"music", "models", "pictures", "other"})
+        add(std::snprintf(line, sizeof line, " %s %.1f / %.1f", kind,
+                          double(st["loading_by_kind_ms"][kind]),
+                          double(st["loading_by_kind_cpu_ms"][kind])));
     add(std::snprintf(line, sizeof line,
-                      "\n%-13s %6s %5s %6s | %6s %6s | %6s %6s %5s | %6s %6s %5s %7s\n", "scene",
+                      "\n\n%-13s %6s %5s %6s | %6s %6s | %6s %6s %5s | %6s %6s %5s %10s\n", "scene",
                       "frames", "secs", "fps", "p50 ms", "p99 ms", "floor", "beside", "ratio",
                       "logic", "calls", "rss", "floor="));
     for (const json& s : r["scenes"])
-        add(std::snprintf(
-            line, sizeof line,
-            "%-13s %6d %5.2f %6.1f | %6.2f %6.2f | %6.2f %6.2f %5.3f | %6.1f %6.0f "
-            "%5.0f %3d/%-3d %2d\n",
-            s["name"].get<std::string>().c_str(), s["frames"].get<int>(),
-            s["seconds"].get<double>(), s["fps"].get<double>(), s["frame_ms"]["p50"].get<double>(),
-            s["frame_ms"]["p99"].get<double>(), s["floor_ms"]["p50"].get<double>(),
-            s["beside_floor_ms"]["p50"].get<double>(), s["ratio"].get<double>(),
-            s["logic_us"]["mean"].get<double>(), s["gl_calls_per_frame"].get<double>(),
-            s["peak_rss_mib"].get<double>(), s["floor_identical"].get<int>(),
-            s["floor_checked"].get<int>(), s["floor_worst_difference"].get<int>()));
+        add(std::snprintf(line, sizeof line,
+                          "%-13s %6d %5.2f %6.1f | %6.2f %6.2f | %6.2f %6.2f %5.3f | %6.1f %6.0f "
+                          "%5.0f %3d/%-3d %2d\n",
+                          std::string(s["name"]).c_str(), int(s["frames"]), double(s["seconds"]),
+                          double(s["fps"]), double(s["frame_ms"]["p50"]),
+                          double(s["frame_ms"]["p99"]), double(s["floor_ms"]["p50"]),
+                          double(s["beside_floor_ms"]["p50"]), double(s["ratio"]),
+                          double(s["logic_us"]["mean"]), double(s["gl_calls_per_frame"]),
+                          double(s["peak_rss_mib"]), int(s["floor_identical"]),
+                          int(s["floor_checked"]), int(s["floor_worst_difference"])));
+    text += "\nframe ms: the demo pass; floor: the frame drawn from a display list the driver "
+            "compiled; beside: the demo's own frames in that pass\nratio: beside over floor, "
+            "medians (target <= 1.05); logic: Demo::frame us against a do-nothing driver, "
+            "spectrum excluded;\ncalls: GL calls a frame; rss: MiB; floor=: floor frames "
+            "identical to the demo's / compared, and the largest difference in a channel\n";
     add(std::snprintf(line, sizeof line,
-                      "\nframe ms: the demo pass; floor: the frame drawn from a display list the "
-                      "driver compiled; beside: the demo's own frames in that pass\nratio: beside "
-                      "over floor, medians (target <= 1.05); logic: Demo::frame us against a "
-                      "do-nothing driver, spectrum excluded;\ncalls: GL calls a frame; rss: MiB; "
-                      "floor=: floor frames identical to the demo's / compared, and the largest "
-                      "difference in a channel\n"));
-    add(std::snprintf(line, sizeof line,
-                      "spectrum: %.1f us a call (p99 %.1f); memory: peak %.1f MiB, baseline %.1f, "
+                      "spectrum: %.1f us a call (p99 %.1f); memory MiB: peak %.1f, baseline %.1f, "
                       "over baseline %.1f, textures %.1f, after loading %.1f\n",
-                      r["spectrum_call_us"]["mean"].get<double>(),
-                      r["spectrum_call_us"]["p99"].get<double>(),
-                      r["peak_memory_mib"].get<double>(), r["baseline_mib"].get<double>(),
-                      r["peak_over_baseline_mib"].get<double>(), r["texture_mib"].get<double>(),
-                      r["peak_memory_after_loading_mib"].get<double>()));
+                      double(r["spectrum_call_us"]["mean"]), double(r["spectrum_call_us"]["p99"]),
+                      double(r["peak_memory_mib"]), double(r["baseline_mib"]),
+                      double(r["peak_over_baseline_mib"]), double(r["texture_mib"]),
+                      double(r["peak_memory_after_loading_mib"])));
     return text;
 }

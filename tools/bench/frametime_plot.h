@@ -1,5 +1,5 @@
-// The frame-time plot: every frame of the demo against the demo's own time, the renderer's
-// floor beside it, the scenes marked; written as PNG.
+// The frame-time plot: the demo's frame times over its own time, the floor and the demo's
+// frames beside it, loading and the scenes as bands; a PNG written by gnuplot.
 #pragma once
 
 #include "tools/bench/bench_report.h"
@@ -7,6 +7,6 @@
 #include <string>
 #include <vector>
 
-// `frames` in present order. False when the file cannot be written.
+// `frames` in present order. False when there is nothing to plot or gnuplot failed.
 bool WriteFrametimePlot(const std::vector<Frame>& frames, const std::string& path, int width = 1400,
                         int height = 560);

@@ -1,4 +1,5 @@
-// One stand-in per GL entry point the demo or GLU draws with. Calls made inside GLU
+// One stand-in per GL entry point the scenes, and GLU for them, call while drawing a frame
+// (glCallList for what is compiled at loading). Calls made inside GLU
 // (gluSphere, gluLookAt) arrive here one by one, so the count is what the driver sees.
 #include "tools/bench/gl_counter.h"
 
@@ -34,15 +35,10 @@ void* Driver(const char* name) {
     X(glCallList, (GLuint a), (a))                                                                 \
     X(glCallLists, (GLsizei a, GLenum b, const GLvoid* c), (a, b, c))                              \
     X(glClear, (GLbitfield a), (a))                                                                \
-    X(glClearDepth, (GLclampd a), (a))                                                             \
     X(glClearColor, (GLclampf a, GLclampf b, GLclampf c, GLclampf d), (a, b, c, d))                \
     X(glColor3f, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                     \
-    X(glColor3fv, (const GLfloat* a), (a))                                                         \
     X(glColor4f, (GLfloat a, GLfloat b, GLfloat c, GLfloat d), (a, b, c, d))                       \
-    X(glColor4fv, (const GLfloat* a), (a))                                                         \
-    X(glColorMaterial, (GLenum a, GLenum b), (a, b))                                               \
     X(glColorPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))               \
-    X(glDepthFunc, (GLenum a), (a))                                                                \
     X(glDepthMask, (GLboolean a), (a))                                                             \
     X(glDisable, (GLenum a), (a))                                                                  \
     X(glDisableClientState, (GLenum a), (a))                                                       \
@@ -50,49 +46,29 @@ void* Driver(const char* name) {
     X(glDrawElements, (GLenum a, GLsizei b, GLenum c, const GLvoid* d), (a, b, c, d))              \
     X(glEnable, (GLenum a), (a))                                                                   \
     X(glEnableClientState, (GLenum a), (a))                                                        \
-    X(glFrontFace, (GLenum a), (a))                                                                \
-    X(glHint, (GLenum a, GLenum b), (a, b))                                                        \
     X(glLightf, (GLenum a, GLenum b, GLfloat c), (a, b, c))                                        \
     X(glLightfv, (GLenum a, GLenum b, const GLfloat* c), (a, b, c))                                \
-    X(glLightModelf, (GLenum a, GLfloat b), (a, b))                                                \
     X(glLightModelfv, (GLenum a, const GLfloat* b), (a, b))                                        \
-    X(glLightModeli, (GLenum a, GLint b), (a, b))                                                  \
     X(glLoadIdentity, (), ())                                                                      \
-    X(glLoadMatrixd, (const GLdouble* a), (a))                                                     \
-    X(glLoadMatrixf, (const GLfloat* a), (a))                                                      \
-    X(glMaterialfv, (GLenum a, GLenum b, const GLfloat* c), (a, b, c))                             \
     X(glMatrixMode, (GLenum a), (a))                                                               \
-    X(glMultMatrixd, (const GLdouble* a), (a))                                                     \
     X(glMultMatrixf, (const GLfloat* a), (a))                                                      \
     X(glNormal3f, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                    \
     X(glNormal3fv, (const GLfloat* a), (a))                                                        \
     X(glNormalPointer, (GLenum a, GLsizei b, const GLvoid* c), (a, b, c))                          \
     X(glOrtho, (GLdouble a, GLdouble b, GLdouble c, GLdouble d, GLdouble e, GLdouble f),           \
       (a, b, c, d, e, f))                                                                          \
-    X(glPixelStorei, (GLenum a, GLint b), (a, b))                                                  \
-    X(glPolygonMode, (GLenum a, GLenum b), (a, b))                                                 \
-    X(glPopAttrib, (), ())                                                                         \
     X(glPopMatrix, (), ())                                                                         \
-    X(glPushAttrib, (GLbitfield a), (a))                                                           \
     X(glPushMatrix, (), ())                                                                        \
     X(glRotatef, (GLfloat a, GLfloat b, GLfloat c, GLfloat d), (a, b, c, d))                       \
     X(glScalef, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                      \
-    X(glShadeModel, (GLenum a), (a))                                                               \
     X(glTexCoord2f, (GLfloat a, GLfloat b), (a, b))                                                \
-    X(glTexCoord2fv, (const GLfloat* a), (a))                                                      \
     X(glTexCoordPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))            \
-    X(glTexEnvi, (GLenum a, GLenum b, GLint c), (a, b, c))                                         \
     X(glTexGeni, (GLenum a, GLenum b, GLint c), (a, b, c))                                         \
-    X(glTexParameteri, (GLenum a, GLenum b, GLint c), (a, b, c))                                   \
     X(glTranslated, (GLdouble a, GLdouble b, GLdouble c), (a, b, c))                               \
     X(glTranslatef, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                  \
-    X(glVertex2f, (GLfloat a, GLfloat b), (a, b))                                                  \
-    X(glVertex2fv, (const GLfloat* a), (a))                                                        \
     X(glVertex2i, (GLint a, GLint b), (a, b))                                                      \
     X(glVertex3f, (GLfloat a, GLfloat b, GLfloat c), (a, b, c))                                    \
-    X(glVertex3fv, (const GLfloat* a), (a))                                                        \
-    X(glVertexPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))              \
-    X(glViewport, (GLint a, GLint b, GLsizei c, GLsizei d), (a, b, c, d))
+    X(glVertexPointer, (GLint a, GLenum b, GLsizei c, const GLvoid* d), (a, b, c, d))
 
 #define GL_STAND_IN(name, parameters, arguments)                                                   \
     extern "C" __attribute__((visibility("default"))) void name parameters {                       \

@@ -1,8 +1,8 @@
 // The GL call counter the benchmark preloads into its logic pass (LD_PRELOAD): it stands in
-// front of every entry point the demo and GLU draw with, counts the calls and, when asked,
-// swallows them, so that a frame's own work can be timed against a driver that does nothing.
-// Queries (glGet*, glIsEnabled) and texture uploads are not stood in front of: they always
-// reach the driver. The benchmark finds these functions with dlsym at run time.
+// front of every entry point the scenes and GLU draw a frame with, counts the calls and, when
+// asked, swallows them, so that a frame's own work can be timed against a driver that does nothing.
+// Queries, texture uploads and start-up state are not stood in front of: they always reach
+// the driver. The benchmark finds these functions with dlsym at run time.
 #pragma once
 
 #include <cstdint>

@@ -11,6 +11,7 @@
 #include "scenes/assets.h"
 #include "scenes/scenes.h"
 #include "tools/capture/capture_output.h"
+#include "tools/capture/offscreen.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -24,8 +25,8 @@
 #include <vector>
 
 namespace {
-const int kWidth = 800;
-const int kHeight = 600;
+const int kWidth = kOffscreenWidth;
+const int kHeight = kOffscreenHeight;
 // Virtual ticks per frame: the counter runs at fps x this, so a frame is exactly 1/fps s.
 const int64_t kTicksPerFrame = 1000;
 
@@ -124,22 +125,6 @@ void Progress(int64_t frame, int64_t total) {
     std::fflush(stderr);
 }
 
-// Peak and current resident memory of this process in kB; -1 where /proc cannot tell.
-void ReadMemory(long& peak, long& resident) {
-    peak = resident = -1;
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return;
-    char line[256];
-    while (std::fgets(line, sizeof line, status)) {
-        if (std::strncmp(line, "VmHWM:", 6) == 0)
-            peak = std::atol(line + 6);
-        else if (std::strncmp(line, "VmRSS:", 6) == 0)
-            resident = std::atol(line + 6);
-    }
-    std::fclose(status);
-}
-
 // Runs with the finished frame in the back buffer, before it is swapped in.
 void OnPresent(void*) {
     Capture& c = g_capture;
@@ -149,9 +134,7 @@ void OnPresent(void*) {
     bool wanted =
         c.atFrames.empty() || (c.nextAt < c.atFrames.size() && c.atFrames[c.nextAt] == c.frame);
     if (wanted) {
-        glReadBuffer(GL_BACK);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, c.pixels.data());
+        ReadBackBuffer(c.pixels.data());
         if (c.atFrames.empty()) {
             c.output->writeFrame(c.pixels.data(), c.frame);
         } else {
@@ -175,8 +158,7 @@ int main(int argc, char** argv) {
     // A dead ffmpeg must end in an error message, not a signal.
     std::signal(SIGPIPE, SIG_IGN);
     // Offscreen and silent: the soundtrack is written, not played.
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    StartOffscreen(c.options.fps * kTicksPerFrame, kTicksPerFrame);
 
     std::string out = PlatformAbsolutePath(c.options.out.c_str());
     bool ok = c.options.assets.empty() ? PlatformEnterExecutableFolder(argv[0])
@@ -185,9 +167,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "rerovuz-capture: cannot enter the demo's folder\n");
         return 1;
     }
-
-    PlatformUseVirtualCounter(c.options.fps * kTicksPerFrame);
-    PlatformSetVirtualStepPerFrame(kTicksPerFrame);
 
     // The moments asked for, in the order they come.
     std::vector<size_t> order(c.options.at.size());
