@@ -3,6 +3,7 @@
 
 #include "scenes/scenes.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -11,18 +12,26 @@ bool WriteFrametimePlot(const std::vector<Frame>& frames, const std::string& pat
     if (frames.empty())
         return false;
     // Each frame ends where the demo's clocks stood when it was presented.
-    std::vector<double> ends;
+    std::vector<double> ends, values;
     double t = 0;
-    for (const Frame& f : frames)
+    for (const Frame& f : frames) {
         ends.push_back(t += f.stepNs > 0 ? f.stepNs * 1e-9 : std::max(f.ms, 0.0) * 1e-3);
+        for (double ms : {f.ms, f.floorMs, f.besideMs})
+            if (ms >= 0)
+                values.push_back(ms);
+    }
+    // The scale follows all but the rarest frames; taller ones are clipped at the top.
+    std::sort(values.begin(), values.end());
+    const double yMax = values.empty() ? 1.0 : 1.15 * values[values.size() * 998 / 1000];
     FILE* gnuplot = popen("gnuplot", "w");
     if (!gnuplot)
         return false;
-    std::fprintf(gnuplot,
-                 "set terminal png size %d,%d\nset output '%s'\nset key top right horizontal\n"
-                 "set title \"frame time (ms) over the demo's own time (s)\"\nset xlabel "
-                 "'seconds'\nset xrange [0:%g]\nset yrange [0:*]\nset grid ytics\n",
-                 width, height, path.c_str(), t);
+    std::fprintf(
+        gnuplot,
+        "set terminal png size %d,%d\nset output '%s'\nset key outside bottom center horizontal\n"
+        "set title \"frame time (ms) over the demo's own time (s)\"\nset xlabel "
+        "'seconds'\nset xrange [0:%g]\nset yrange [0:%g]\nset grid ytics\n",
+        width, height, path.c_str(), t, yMax);
     // A band for loading and for each scene, named at the top.
     for (size_t i = 0, band = 0; i < frames.size();) {
         const int scene = frames[i].scene;
