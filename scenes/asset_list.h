@@ -1,6 +1,7 @@
 // Every file the demo reads, in the order loading reads it, with the global each one fills:
-// the one list that loading, the asset generator, the benchmark and the tests share. Adding
-// an asset is one line here (and the generator's code that draws it).
+// the one list that loading, the asset generator's build, the benchmark and the tests share.
+// Adding an asset is one line here, beside the generator's code that draws it and the scene
+// that shows it.
 #pragma once
 
 #include "effects/particle_system.h"
