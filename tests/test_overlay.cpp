@@ -5,9 +5,9 @@
 #include "test_support.h"
 
 #include <GL/gl.h>
-#include <cstdlib>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 // Which channels are lit: 4 red, 2 green, 1 blue, 7 white, 0 black.
@@ -47,10 +47,6 @@ class OverlayTest : public testing::Test {
         glClearColor(r, g, b, 1);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
-    static void Dump(const char* name) {
-        if (const char* dir = std::getenv("REROVUZ_DUMP_DIR"))
-            WritePng(std::string(dir) + "/" + name + ".png", ReadFrame(), 800, 600);
-    }
     TempDir dir;
     std::string picture = dir.file("quadrants.tga");
 };
@@ -59,20 +55,16 @@ TEST_F(OverlayTest, FreshOverlaySitsTopLeftAndRestoresState) {
     Overlay overlay(picture.c_str());
     ASSERT_TRUE(overlay.loaded);
     overlay.draw();
-    EXPECT_EQ(HueAt(0, 0), kRed);
-    EXPECT_EQ(HueAt(255, 0), kGreen);
-    EXPECT_EQ(HueAt(0, 127), kBlue);
-    EXPECT_EQ(HueAt(255, 127), kWhite);
-    EXPECT_EQ(HueAt(256, 0), kBlack);
-    EXPECT_EQ(HueAt(0, 128), kBlack);
+    const int corners[][3] = {{0, 0, kRed},       {255, 0, kGreen}, {0, 127, kBlue},
+                              {255, 127, kWhite}, {256, 0, kBlack}, {0, 128, kBlack}};
+    for (const auto& c : corners)
+        EXPECT_EQ(HueAt(c[0], c[1]), c[2]) << c[0] << ", " << c[1];
 
-    GLint mode = 0, modelviewDepth = 0, projectionDepth = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &modelviewDepth);
-    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &projectionDepth);
-    EXPECT_EQ(mode, GL_MODELVIEW);
-    EXPECT_EQ(modelviewDepth, 1);
-    EXPECT_EQ(projectionDepth, 1);
+    GLint state[3] = {};
+    glGetIntegerv(GL_MATRIX_MODE, &state[0]);
+    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &state[1]);
+    glGetIntegerv(GL_PROJECTION_STACK_DEPTH, &state[2]);
+    EXPECT_EQ(std::vector<GLint>(state, state + 3), (std::vector<GLint>{GL_MODELVIEW, 1, 1}));
     EXPECT_FALSE(glIsEnabled(GL_BLEND) || glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_LIGHTING));
 }
 
@@ -82,14 +74,12 @@ TEST_F(OverlayTest, FillWindowAndTruncatedHalves) {
     EXPECT_EQ(overlay.centerX, 400);
     EXPECT_EQ(overlay.centerY, 300);
     overlay.draw();
-    Dump("overlay_fill");
     for (int x : {0, 799})
         for (int y : {0, 599})
             EXPECT_NE(HueAt(x, y), kBlack) << x << ", " << y;
-    EXPECT_EQ(HueAt(399, 299), kRed);
-    EXPECT_EQ(HueAt(400, 299), kGreen);
-    EXPECT_EQ(HueAt(399, 300), kBlue);
-    EXPECT_EQ(HueAt(400, 300), kWhite);
+    EXPECT_EQ(
+        std::vector<int>({HueAt(399, 299), HueAt(400, 299), HueAt(399, 300), HueAt(400, 300)}),
+        (std::vector<int>{kRed, kGreen, kBlue, kWhite}));
 
     // A width of 101 gives a half of 50: 100 pixels, from x 350 to 449.
     Clear(0, 0, 0);
@@ -110,11 +100,10 @@ TEST_F(OverlayTest, PositiveRotationTurnsClockwiseOnScreen) {
     overlay.drawWidth = overlay.drawHeight = 200;
     overlay.rotation = 90;
     overlay.draw();
-    Dump("overlay_rotated");
-    EXPECT_EQ(HueAt(450, 250), kRed); // the top-left quarter, now top right
-    EXPECT_EQ(HueAt(450, 350), kGreen);
-    EXPECT_EQ(HueAt(350, 350), kWhite);
-    EXPECT_EQ(HueAt(350, 250), kBlue);
+    // The top-left quarter is now top right.
+    EXPECT_EQ(
+        std::vector<int>({HueAt(450, 250), HueAt(450, 350), HueAt(350, 350), HueAt(350, 250)}),
+        (std::vector<int>{kRed, kGreen, kWhite, kBlue}));
 }
 
 TEST_F(OverlayTest, ColourTintsAndAlphaBlends) {

@@ -19,6 +19,8 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 // Every test here runs on the virtual counter at 1 MHz.
@@ -32,114 +34,69 @@ void AdvanceSeconds(double s) {
 }
 } // namespace
 
-TEST(SceneTimer, SameTickGivesZeroAndElapsedIsFloatDifference) {
+TEST(SceneTimer, FloatDifferenceOfAbsoluteTimesAndStrictEnd) {
     SceneTimer timer;
     EXPECT_EQ(timer.update(), 0.0f);
-    AdvanceSeconds(1.5);
-    EXPECT_FLOAT_EQ(timer.update(), 1.5f);
-    EXPECT_EQ(timer.elapsedSeconds, timer.update());
+    AdvanceSeconds(3.0);
+    EXPECT_FLOAT_EQ(timer.update(), 3.0f);
+    EXPECT_FALSE(timer.elapsedSeconds > 3.0f); // a scene of 3 s is not over yet
+    AdvanceSeconds(0.01);
+    EXPECT_TRUE(timer.update() > 3.0f);
     timer.restart();
-    EXPECT_EQ(timer.elapsedSeconds, 0.0f);
     EXPECT_EQ(timer.update(), 0.0f);
-}
-
-TEST(SceneTimer, FloatArithmeticFollowsMagnitudeOfAbsoluteTime) {
     // At 100000 s of absolute time a float second has a resolution of 1/128 s: one
     // microsecond later the elapsed time still reads 0.
     AdvanceSeconds(100000.0);
-    SceneTimer timer;
+    SceneTimer late;
     PlatformAdvanceVirtualCounter(1);
-    EXPECT_EQ(timer.update(), 0.0f);
+    EXPECT_EQ(late.update(), 0.0f);
     AdvanceSeconds(1.0);
-    EXPECT_EQ(timer.update(), 1.0f);
-}
-
-TEST(SceneTimer, StrictGreaterThanAtSceneEnd) {
-    SceneTimer timer;
-    AdvanceSeconds(3.0);
-    EXPECT_FALSE(timer.update() > 3.0f);
-    AdvanceSeconds(0.01); // above the float resolution at this absolute time
-    EXPECT_TRUE(timer.update() > 3.0f);
+    EXPECT_EQ(late.update(), 1.0f);
 }
 
 TEST(Random, SeedFixesTheSequenceAndRangeIs15Bits) {
     SeedRandom(329);
-    int first[5];
-    for (int& v : first)
-        v = NextRandom();
-    SeedRandom(329);
-    for (int v : first)
-        EXPECT_EQ(NextRandom(), v);
+    const int first = NextRandom();
     int low = kRandomMax, high = 0;
     for (int i = 0; i < 100000; ++i) {
-        int v = NextRandom();
+        const int v = NextRandom();
         low = std::min(low, v);
         high = std::max(high, v);
     }
     EXPECT_EQ(low, 0);
     EXPECT_EQ(high, kRandomMax);
+    SeedRandom(329);
+    EXPECT_EQ(NextRandom(), first);
 }
 
-TEST(ReportError, WritesExactTextAndShowsErrorBox) {
+TEST(ReportError, WritesExactTextUpTo1023CharactersAndShowsErrorBox) {
     BoxLog boxes;
+    const std::string fits(1023, 'a');
     testing::internal::CaptureStdout();
-    ReportError("BASS Error!\nErrorcode: %u\n", 42u);
-    ReportError("100%% sure: %s", "50% off\n\n");
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out, "BASS Error!\nErrorcode: 42\n100% sure: 50% off\n\n");
-    ASSERT_EQ(boxes.reports().size(), 2u);
-    EXPECT_EQ(boxes.reports()[1], "100% sure: 50% off\n\n");
-}
-
-TEST(ReportError, KeepsExactly1023Characters) {
-    BoxLog boxes;
-    std::string fits(1023, 'a');
-    std::string longer(1500, 'b');
-    testing::internal::CaptureStdout();
+    ReportError("100%% sure: %s %u", "50% off\n", 42u);
     ReportError("%s", fits.c_str());
-    ReportError("%s", longer.c_str());
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out, fits + std::string(1023, 'b'));
-    ASSERT_EQ(boxes.reports().size(), 2u);
-    EXPECT_EQ(boxes.reports()[0], fits);
-    EXPECT_EQ(boxes.reports()[1].size(), 1023u);
+    ReportError("%s", (fits + "b").c_str());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "100% sure: 50% off\n 42" + fits + fits);
+    EXPECT_EQ(boxes.reports(), (std::vector<std::string>{"100% sure: 50% off\n 42", fits, fits}));
 }
 
-TEST(DemoWindow, ClientSizeViewportProjectionAndState) {
+TEST(DemoWindow, ClientSizeViewportAndProjection) {
     DemoWindow* window = TestWindow();
     ASSERT_TRUE(window->contextCurrent);
     int w, h;
     PlatformWindowSize(&w, &h);
-    EXPECT_EQ(w, 800);
-    EXPECT_EQ(h, 600);
-    EXPECT_EQ(window->width, 800);
-    EXPECT_EQ(window->height, 600);
-
+    EXPECT_EQ(w * 10000 + h, 800 * 10000 + 600);
+    EXPECT_EQ(window->width * 10000 + window->height, 800 * 10000 + 600);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[0], 0);
-    EXPECT_EQ(viewport[1], 0);
-    EXPECT_EQ(viewport[2], 800);
-    EXPECT_EQ(viewport[3], 600);
-
-    GLfloat projection[16], expected[16];
+    EXPECT_EQ(std::vector<GLint>(viewport, viewport + 4), (std::vector<GLint>{0, 0, 800, 600}));
+    // 45 degrees, 4:3, near 0.01, far 1000: cot 22.5 deg / (4/3), cot 22.5 deg, -(f+n)/(f-n).
+    GLfloat projection[16];
     glGetFloatv(GL_PROJECTION_MATRIX, projection);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    gluPerspective(45.0, 4.0 / 3.0, 0.01, 1000.0);
-    glGetFloatv(GL_PROJECTION_MATRIX, expected);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    for (int i = 0; i < 16; ++i)
-        EXPECT_FLOAT_EQ(projection[i], expected[i]) << i;
-
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FLOAT_EQ(projection[0], 1.8106601f);
+    EXPECT_FLOAT_EQ(projection[5], 2.4142137f);
+    EXPECT_FLOAT_EQ(projection[10], -1.00002f);
     EXPECT_TRUE(glIsEnabled(GL_NORMALIZE));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    GLint func;
-    glGetIntegerv(GL_DEPTH_FUNC, &func);
-    EXPECT_EQ(func, GL_LEQUAL);
     GLint depthBits;
     glGetIntegerv(GL_DEPTH_BITS, &depthBits);
     EXPECT_GE(depthBits, 16);
@@ -272,25 +229,24 @@ TEST(Demo, FixedStateAfterConstructionEvenWithNoFilesAtAll) {
     EXPECT_NE(out.find("Can't open file Models/cross.mesh to load mesh."), std::string::npos);
     EXPECT_FALSE(boxes.reports().empty());
 
-    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
-    EXPECT_TRUE(glIsEnabled(GL_CULL_FACE));
-    EXPECT_TRUE(glIsEnabled(GL_LINE_SMOOTH));
-    EXPECT_TRUE(glIsEnabled(GL_COLOR_MATERIAL));
-    GLint value;
-    glGetIntegerv(GL_FRONT_FACE, &value);
-    EXPECT_EQ(value, GL_CCW);
-    glGetIntegerv(GL_SHADE_MODEL, &value);
-    EXPECT_EQ(value, GL_SMOOTH);
-    glGetIntegerv(GL_PERSPECTIVE_CORRECTION_HINT, &value);
-    EXPECT_EQ(value, GL_NICEST);
-    glGetIntegerv(GL_COLOR_MATERIAL_FACE, &value);
-    EXPECT_EQ(value, GL_FRONT);
-    glGetIntegerv(GL_COLOR_MATERIAL_PARAMETER, &value);
-    EXPECT_EQ(value, GL_AMBIENT_AND_DIFFUSE);
+    for (GLenum on : {GL_DEPTH_TEST, GL_CULL_FACE, GL_LINE_SMOOTH, GL_COLOR_MATERIAL})
+        EXPECT_TRUE(glIsEnabled(on)) << on;
+    const std::pair<GLenum, GLint> state[] = {
+        {GL_FRONT_FACE, GL_CCW},
+        {GL_SHADE_MODEL, GL_SMOOTH},
+        {GL_DEPTH_FUNC, GL_LEQUAL},
+        {GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST},
+        {GL_COLOR_MATERIAL_FACE, GL_FRONT},
+        {GL_COLOR_MATERIAL_PARAMETER, GL_AMBIENT_AND_DIFFUSE}};
+    for (const auto& [name, want] : state) {
+        GLint value = 0;
+        glGetIntegerv(name, &value);
+        EXPECT_EQ(value, want) << name;
+    }
     GLfloat clear[4];
     glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-    EXPECT_EQ(clear[0] + clear[1] + clear[2], 0.0f); // back to black after the white loading
-    EXPECT_EQ(clear[3], 1.0f);
+    // Back to black after the white loading picture.
+    EXPECT_EQ(std::vector<GLfloat>(clear, clear + 4), (std::vector<GLfloat>{0, 0, 0, 1}));
     EXPECT_EQ(g_windowWidth, 800);
     EXPECT_EQ(g_windowHeight, 600);
     ASSERT_EQ(chdir("/"), 0);
