@@ -6,10 +6,12 @@
 #include "base/random.h"
 #include "base/report_error.h"
 #include "base/scene_timer.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "scenes/scenes.h"
 #include "test_support.h"
+#include "virtual_clock.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -22,18 +24,6 @@
 #include <utility>
 #include <vector>
 
-namespace {
-// Every test here runs on the virtual counter at 1 MHz.
-struct VirtualClock : testing::Environment {
-    void SetUp() override { PlatformUseVirtualCounter(1000000); }
-};
-const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
-
-void AdvanceSeconds(double s) {
-    PlatformAdvanceVirtualCounter(static_cast<int64_t>(s * 1e6 + 0.5));
-}
-} // namespace
-
 TEST(SceneTimer, FloatDifferenceOfAbsoluteTimesAndStrictEnd) {
     SceneTimer timer;
     EXPECT_EQ(timer.update(), 0.0f);
@@ -44,8 +34,8 @@ TEST(SceneTimer, FloatDifferenceOfAbsoluteTimesAndStrictEnd) {
     EXPECT_TRUE(timer.update() > 3.0f);
     timer.restart();
     EXPECT_EQ(timer.update(), 0.0f);
-    // At 100000 s of absolute time a float second has a resolution of 1/128 s: one
-    // microsecond later the elapsed time still reads 0.
+    // At 100000 s of absolute time a float second has a resolution of 1/128 s: one tick
+    // later the elapsed time still reads 0.
     AdvanceSeconds(100000.0);
     SceneTimer late;
     PlatformAdvanceVirtualCounter(1);
@@ -125,16 +115,13 @@ void CountPresent(void*) {
     ++g_presented;
 }
 
-void PushKey(SDL_Keycode key) {
+// A key press, or with no key the window's close button.
+void Push(SDL_Keycode key = 0) {
     SDL_Event e = {};
-    e.type = SDL_KEYDOWN;
+    e.type = key ? SDL_KEYDOWN : SDL_WINDOWEVENT;
     e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
-}
-void PushClose() {
-    SDL_Event e = {};
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    if (!key)
+        e.window.event = SDL_WINDOWEVENT_CLOSE;
     SDL_PushEvent(&e);
 }
 void DrainEvents() {
@@ -154,23 +141,23 @@ TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
     EXPECT_TRUE(window->pump()); // nothing waiting: a frame is still shown
     EXPECT_EQ(g_presented, 1);
 
-    PushKey(SDLK_a);
-    PushKey(SDLK_SPACE);
+    Push(SDLK_a);
+    Push(SDLK_SPACE);
     EXPECT_TRUE(window->pump());
     EXPECT_TRUE(window->pump());
     EXPECT_TRUE(window->pump()); // other keys did nothing
     EXPECT_EQ(g_presented, 4);
 
-    PushKey(SDLK_ESCAPE);
-    PushKey(SDLK_b);
-    PushKey(SDLK_c);
+    Push(SDLK_ESCAPE);
+    Push(SDLK_b);
+    Push(SDLK_c);
     EXPECT_TRUE(window->pump());  // takes Escape, posts quit
     EXPECT_TRUE(window->pump());  // b still waiting: quit not handed out yet
     EXPECT_TRUE(window->pump());  // c
     EXPECT_FALSE(window->pump()); // now the quit message
     EXPECT_EQ(g_presented, 7);    // the quitting call shows no frame
 
-    PushClose();
+    Push();
     EXPECT_TRUE(window->pump());
     EXPECT_FALSE(window->pump());
     PlatformSetPresentHook(nullptr, nullptr);
@@ -178,27 +165,15 @@ TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
 
 namespace {
 std::string g_calls;
-int g_endOnCall[3] = {1, 1, 3};
-int g_callCount[3] = {0, 0, 0};
-bool RecordCall(int n) {
-    g_calls += char('A' + n);
-    return ++g_callCount[n] >= g_endOnCall[n];
-}
-bool SceneA() {
-    return RecordCall(0);
-}
-bool SceneB() {
-    return RecordCall(1);
-}
-bool SceneC() {
-    return RecordCall(2);
-}
+int g_thirdCalls = 0;
 } // namespace
 
 TEST(Dispatch, ScenesAdvanceOnceWithNoFrameSkippedAndThenQuit) {
     DemoWindow* window = TestWindow();
     DrainEvents();
-    const Scene scenes[] = {{"a", 0, SceneA}, {"b", 0, SceneB}, {"c", 0, SceneC}};
+    const Scene scenes[] = {{"a", 0, [] { return g_calls += 'A', true; }},
+                            {"b", 0, [] { return g_calls += 'B', true; }},
+                            {"c", 0, [] { return g_calls += 'C', ++g_thirdCalls == 3; }}};
     g_sceneIndex = 0;
     // The main loop as the demo runs it, with the three fake scenes.
     int frames = 0;
@@ -221,13 +196,32 @@ TEST(Demo, FixedStateAfterConstructionEvenWithNoFilesAtAll) {
     ASSERT_EQ(chdir(empty.path.c_str()), 0);
     BoxLog boxes;
     testing::internal::CaptureStdout();
-    PlatformSetVirtualStepPerFrame(16667); // the loading fade needs time to pass
+    PlatformSetVirtualStepPerFrame(kTicksPerSecond / 60); // the loading fade needs time to pass
     Demo demo(g_window);
     PlatformSetVirtualStepPerFrame(0);
     std::string out = testing::internal::GetCapturedStdout();
-    // Every missing file is reported, and construction still gets to the end.
-    EXPECT_NE(out.find("Can't open file Models/cross.mesh to load mesh."), std::string::npos);
-    EXPECT_FALSE(boxes.reports().empty());
+    // Every missing file is reported, in loading order, and construction still gets to the
+    // end; the empty cross then warns on every draw.
+    auto missing = [](const std::string& name) {
+        return "Texture load: Can't load the texture in file '" + name + "' for some reason.";
+    };
+    std::string expected = missing("Text\\loading.png") +
+                           "BASS error: File not found?\nBASS Error!\n" +
+                           "Errorcode: " + std::to_string(AUDIO_ERROR_FILE_OPEN) + "\n";
+    for (const char* model : {"cross", "rundingdings"})
+        expected += std::string("Can't open file Models/") + model + ".mesh to load mesh.";
+    for (const char* name :
+         {"Text/skrabo.png", "Text/plind.png", "Text/trollbeks.jpg", "Text/vexa.png",
+          "Text/title.png", "Textures/oooh.png", "Textures/mosaik.png", "Textures/mosaik2.png",
+          "Textures/particlebg.jpg", "Textures/bg.png", "Textures/bg2.png", "Textures/blob.jpg"})
+        expected += missing(name);
+    expected += "BASS error: Can't play the stream\nBASS Error!\nErrorcode: " +
+                std::to_string(AUDIO_ERROR_HANDLE) + "\n";
+    EXPECT_EQ(out, expected);
+    boxes.clear();
+    runSphereFieldScene();
+    EXPECT_EQ(boxes.reports(), std::vector<std::string>{"Warning: Drawing model where meshNum is 0 "
+                                                        "or meshes is NULL"});
 
     for (GLenum on : {GL_DEPTH_TEST, GL_CULL_FACE, GL_LINE_SMOOTH, GL_COLOR_MATERIAL})
         EXPECT_TRUE(glIsEnabled(on)) << on;
