@@ -1,5 +1,5 @@
-// Lights read back from a real GL context: slot order, the state a new light sends, the
-// deferred spot cut-off, a directional light in eye space, and the slot limit.
+// Lights read back from a real GL context: slot order, the state a new light sends, a
+// directional light in eye space, the deferred spot cut-off and the slot limit.
 // The slot table lives for the whole process, so these tests run in file order.
 #include "resources/light.h"
 #include "test_support.h"
@@ -47,6 +47,15 @@ TEST(Light, FirstTwoLightsAndTheStateANewLightSends) {
     EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_FALSE(second.enabled);
+
+    // The position goes out under an identity modelview whatever the current one is, so
+    // (0, 0, 1, 0) is light from +z of eye space.
+    glRotatef(90, 0, 1, 0);
+    second.setDirectional();
+    second.setPosition(0, 0, 1);
+    glLoadIdentity();
+    EXPECT_EQ(second.kind, Light::Directional);
+    EXPECT_EQ(LightParam(GL_LIGHT1, GL_POSITION, 4), (std::vector<float>{0, 0, 1, 0}));
 }
 
 TEST(Light, SpotCutoffIsSentOnlyToSpotsOrByEnable) {
@@ -65,22 +74,6 @@ TEST(Light, SpotCutoffIsSentOnlyToSpotsOrByEnable) {
     light.kind = Light::Spot;
     light.setSpotCutoff(45);
     EXPECT_EQ(LightParam(id, GL_SPOT_CUTOFF, 1), std::vector<float>{45});
-    light.disable();
-}
-
-// The position goes out under an identity modelview whatever the current one is, so
-// (0, 0, 1, 0) in eye space: light from +z, travelling along -z.
-TEST(Light, DirectionalAtPlusZShinesAlongMinusZOfEyeSpace) {
-    TestWindow();
-    Light light;
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glRotatef(90, 0, 1, 0);
-    light.setDirectional();
-    light.setPosition(0, 0, 1);
-    glLoadIdentity();
-    EXPECT_EQ(light.kind, Light::Directional);
-    EXPECT_EQ(LightParam(light.id, GL_POSITION, 4), (std::vector<float>{0, 0, 1, 0}));
     light.disable();
 }
 
