@@ -194,10 +194,16 @@ TEST(ParticleSystem, FormationSequence) {
     ASSERT_EQ(UpdateAfter(ps, 1.0 / kTicksPerSecond), 4);
     ps.update(); // same moment: at most one change per call, and the clock was restarted
     EXPECT_EQ(g_formationStep, 4);
-    for (int i = 0; i < kParticleNum; ++i) { // index 0 at (-1, -1), in sevenths of 2
-        EXPECT_EQ(ps.particles[i].target[0], static_cast<float>(i % 8 * 2.0 / 7 - 1.0)) << i;
-        EXPECT_EQ(ps.particles[i].target[1], static_cast<float>(i / 8 * 2.0 / 7 - 1.0)) << i;
-        EXPECT_EQ(ps.particles[i].target[2], 0.0f);
+    // Rows of eight from (-1, -1), in sevenths of 2, each rounded to float from double.
+    const float kGrid[][3] = {{0, -1, -1},
+                              {7, 1, -1},
+                              {10, static_cast<float>(-3.0 / 7), static_cast<float>(-5.0 / 7)},
+                              {56, -1, 1},
+                              {63, 1, 1}};
+    for (const auto& g : kGrid) {
+        const float* target = ps.particles[static_cast<int>(g[0])].target;
+        EXPECT_EQ(std::vector<float>(target, target + 3), (std::vector<float>{g[1], g[2], 0}))
+            << g[0];
     }
 
     // Two seconds on, the particles sit on the grid: look at it.
@@ -218,11 +224,12 @@ TEST(ParticleSystem, FormationSequence) {
 
     // 5: eight rings of eight, radii 1.5 down to 0.1875, each starting on +x.
     ASSERT_EQ(UpdateAfter(ps, 2.0 + 1.0 / kTicksPerSecond), 6);
-    for (int i = 0; i < kParticleNum; ++i) {
-        // The angle is a float: up to 49.5 radians it is off by as much as 2e-6.
-        const double radius = 1.5 - 0.1875 * (i / 8);
-        EXPECT_NEAR(ps.particles[i].target[0], radius * std::cos(i * M_PI / 4), 5e-6) << i;
-        EXPECT_NEAR(ps.particles[i].target[1], radius * std::sin(i * M_PI / 4), 5e-6) << i;
+    // The angle is a float: up to 49.5 radians it is off by as much as 2e-6.
+    const float kRings[][3] = {
+        {0, 1.5f, 0}, {2, 0, 1.5f}, {13, -0.9280776f, -0.9280776f}, {63, 0.1325825f, -0.1325825f}};
+    for (const auto& g : kRings) {
+        EXPECT_NEAR(ps.particles[static_cast<int>(g[0])].target[0], g[1], 5e-6) << g[0];
+        EXPECT_NEAR(ps.particles[static_cast<int>(g[0])].target[1], g[2], 5e-6) << g[0];
     }
     EXPECT_EQ(ps.particles[8].target[0], 1.3125f);
 
