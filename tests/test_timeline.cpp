@@ -35,7 +35,7 @@ const double kPixelsPerUnit = (kHeight / 2) / std::tan(22.5 * M_PI / 180.0);
 // demo's clock. Frame 0 is the loading picture and the fade takes frames 1 to 2 s x fps; the
 // main loop then shows one frame before the title draws. Each scene lasts its length x fps
 // frames and one or two more: it ends on the first frame whose float clock reads strictly
-// more than its length (3, 15, 20, 14 and 18 s); the frame after the last posts the quit.
+// more than its length in the scene table; the frame after the last posts the quit.
 struct Timeline {
     int fps;
     int64_t start[5];
