@@ -78,10 +78,8 @@ void Particle::retarget() {
 }
 
 void Particle::draw() const {
-    if (g_particleTexture && g_particleTexture->loaded) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, g_particleTexture->id);
-    }
+    if (g_particleTexture)
+        bind(*g_particleTexture);
     glRotatef(angle, 0.0f, 0.0f, 1.0f);
     glNormal3f(0.0f, 0.0f, 1.0f);
     // Alpha goes below 0 in the last step; GL clamps the colour, so the blob disappears.

@@ -2,11 +2,11 @@
 // model file, drawn mesh by mesh.
 #include "resources/mesh.h"
 
+#include "base/file_extension.h"
 #include "base/report_error.h"
 #include "resources/mesh_file.h"
 
 #include <GL/gl.h>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -130,25 +130,12 @@ bool CalcNormals(Mesh& mesh) {
     return true;
 }
 
-namespace {
-bool SameIgnoringCase(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b)
-        if (std::tolower(static_cast<unsigned char>(*a)) !=
-            std::tolower(static_cast<unsigned char>(*b)))
-            return false;
-    return *a == *b;
-}
-} // namespace
-
 Model::Model(const char* fileName) {
     if (!fileName)
         return;
-    // The text after the last dot of the whole name; a name without a dot is its own.
-    const char* dot = std::strrchr(fileName, '.');
-    const char* extension = dot ? dot + 1 : fileName;
-    if (SameIgnoringCase(extension, "mesh"))
+    if (HasExtension(fileName, "mesh"))
         BuildModel(*this, ReadBinaryMesh(fileName));
-    else if (SameIgnoringCase(extension, "raw"))
+    else if (HasExtension(fileName, "raw"))
         BuildModel(*this, ReadAsciiMesh(fileName));
     else
         ReportError("Can't load model %s, unknown file extension.", fileName);

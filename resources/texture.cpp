@@ -2,6 +2,7 @@
 // the picture decoder) and the mipmapped upload.
 #include "resources/texture.h"
 
+#include "base/file_extension.h"
 #include "base/report_error.h"
 #include "platform/files.h"
 #include "platform/image_decoder.h"
@@ -12,7 +13,6 @@
 #include <cstring>
 #include <memory>
 #include <new>
-#include <strings.h>
 
 Texture::~Texture() {
     loaded = false;
@@ -113,6 +113,13 @@ bool LoadDecoded(Texture& texture, const char* fileName) {
 }
 } // namespace
 
+bool IsDecodedPictureName(const char* fileName) {
+    for (const char* extension : {"jpg", "jpeg", "bmp", "png"})
+        if (HasExtension(fileName, extension))
+            return true;
+    return false;
+}
+
 // Budget, both readers: at most kMaxPicturePixels pixels (4 Mi), refused from the header
 // before anything is allocated for them, so loading one picture costs under 128 MiB whatever
 // its file (a TGA's pixels never outgrow its file either). Time: the file read once
@@ -122,13 +129,9 @@ bool LoadTexture(Texture& texture, const char* fileName) {
         ReportError("Trying to load texture from filename NULL. No good...");
         return false;
     }
-    // The whole name counts, folders included: "dir.old/file" has the extension "old/file".
-    const char* dot = std::strrchr(fileName, '.');
-    const char* extension = dot ? dot + 1 : fileName;
-    for (const char* decoded : {"jpg", "jpeg", "bmp", "png"})
-        if (strcasecmp(extension, decoded) == 0)
-            return LoadDecoded(texture, fileName);
-    if (strcasecmp(extension, "tga") == 0)
+    if (IsDecodedPictureName(fileName))
+        return LoadDecoded(texture, fileName);
+    if (HasExtension(fileName, "tga"))
         return LoadTga(texture, fileName);
     ReportError("Texture load: Can't load the texture in file '%s'. Unknown or no file extension.",
                 fileName);

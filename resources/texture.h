@@ -21,6 +21,8 @@ struct Texture {
 // Fills `texture` from the file; true on success. The extension (text after the last `.`
 // of the whole name, case-insensitive) picks the reader: jpg, jpeg, bmp, png or tga.
 bool LoadTexture(Texture& texture, const char* fileName);
+// Whether LoadTexture reads this name through the picture decoder (jpg, jpeg, bmp, png).
+bool IsDecodedPictureName(const char* fileName);
 // Uploads pixels as a mipmapped texture (level 0 with GL_LINEAR when mipmaps fail).
 // `components` is 1, 3 or 4 bytes per pixel.
 bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int height,

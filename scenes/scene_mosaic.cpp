@@ -12,13 +12,6 @@
 #include <cmath>
 
 namespace {
-void BindIfLoaded(const Texture& texture) {
-    if (texture.loaded) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, texture.id);
-    }
-}
-
 void DrawModelAt(float x, float degrees) {
     glPushMatrix();
     glTranslatef(x, 0, -10);
@@ -52,12 +45,12 @@ bool runMosaicScene() {
     g_light->enable();
 
     // No colour of its own: the models take the overlay's colour, white, as their material.
-    BindIfLoaded(*g_mosaik2Texture);
+    bind(*g_mosaik2Texture);
     EnableSphereMapping();
     DrawModelAt(0, 30.0f * clock.update());
 
     if (clock.update() > 4.0f) {
-        BindIfLoaded(*g_mosaikTexture); // sphere mapping is still on
+        bind(*g_mosaikTexture); // sphere mapping is still on
         // Both sway together, 8 units apart, rolling against the middle one.
         float right = 4 + std::sin(3 * clock.update());
         DrawModelAt(right, -30.0f * clock.update());

@@ -63,10 +63,7 @@ bool runSphereFieldScene() {
     float t = sceneClock.update();
     glRotatef(30.0f * t, 0.5f, 0.8f, std::sin(t));
     glColor3f(1, 1, 1);
-    if (g_ooohTexture->loaded) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, g_ooohTexture->id);
-    }
+    bind(*g_ooohTexture);
     EnableSphereMapping();
     // Squashed flat at t = 0, pi, 2 pi, ...: its height follows |sin t|.
     glScalef(1, std::fabs(std::sin(sceneClock.update())), 1);
