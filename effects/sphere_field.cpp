@@ -3,17 +3,24 @@
 #include "effects/sphere_field.h"
 
 #include "base/random.h"
+#include "resources/display_list.h"
 
 #include <GL/gl.h>
 #include <cmath>
 
 FieldSphere* g_spheres = nullptr;
 GLUquadric* g_quadric = nullptr;
+GLuint g_sphereList = 0;
 
 namespace {
 // Uniform in [a, b): the divisor is one more than the largest draw, so b is never reached.
 float Uniform(double a, double b) {
     return static_cast<float>(NextRandom() * (b - a) / 32768.0 + a);
+}
+
+void DrawUnitSphere() {
+    // 32 slices and stacks: about 6,400 calls, which is why it is compiled once.
+    gluSphere(g_quadric, 1.0, 32, 32);
 }
 
 // Radius of the hollow around (0, 0, -10) where the scene's central model turns.
@@ -43,6 +50,15 @@ void FieldSphere::draw(float amount) const {
     // along the turned x axis, so the sphere jolts about along world x.
     glRotatef(amount, axis[0], axis[1], axis[2]);
     glTranslatef(amount, 0.0f, 0.0f);
-    gluSphere(g_quadric, 1.0, 32, 32);
+    if (g_sphereList != 0)
+        glCallList(g_sphereList);
+    else
+        DrawUnitSphere();
     glPopMatrix();
+}
+
+void CompileFieldSphere() {
+    if (g_sphereList != 0)
+        glDeleteLists(g_sphereList, 1);
+    g_sphereList = CompileDisplayList(DrawUnitSphere);
 }

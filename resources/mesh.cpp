@@ -1,9 +1,10 @@
-// Meshes in client-side arrays, their normals, and models: the meshes and textures of one
-// model file, drawn mesh by mesh.
+// Meshes in client-side arrays compiled into display lists, their normals, and models: the
+// meshes and textures of one model file, drawn mesh by mesh.
 #include "resources/mesh.h"
 
 #include "base/file_extension.h"
 #include "base/report_error.h"
+#include "resources/display_list.h"
 #include "resources/mesh_file.h"
 
 #include <GL/gl.h>
@@ -43,6 +44,8 @@ Mesh::Mesh(MeshArrays&& arrays)
       colors(arrays.colors.release()), texCoords(arrays.texCoords.release()) {}
 
 Mesh::~Mesh() {
+    if (list != 0)
+        glDeleteLists(list, 1);
     delete[] indices;
     delete[] vertices;
     delete[] normals;
@@ -51,6 +54,22 @@ Mesh::~Mesh() {
 }
 
 void Mesh::draw() const {
+    if (list != 0)
+        glCallList(list);
+    else
+        drawDirectly();
+}
+
+void Mesh::compile() {
+    if (list != 0)
+        glDeleteLists(list, 1);
+    list = 0;
+    // Client state is not compiled: the arrays are enabled while compiling, read into the list
+    // by the draw call, and disabled again, as after a direct draw.
+    list = CompileDisplayList([this] { drawDirectly(); });
+}
+
+void Mesh::drawDirectly() const {
     glEnableClientState(GL_VERTEX_ARRAY);
     glVertexPointer(3, GL_FLOAT, 0, vertices);
     if (normals) {
@@ -139,6 +158,9 @@ Model::Model(const char* fileName) {
         BuildModel(*this, ReadAsciiMesh(fileName));
     else
         ReportError("Can't load model %s, unknown file extension.", fileName);
+    for (int32_t i = 0; meshes && i < meshNum; ++i)
+        if (meshes[i])
+            meshes[i]->compile();
 }
 
 namespace {

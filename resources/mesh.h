@@ -1,5 +1,5 @@
-// Meshes (one triangle list in client-side arrays, one draw call) and models (the meshes and
-// textures of one model file).
+// Meshes (one triangle list in client-side arrays, compiled once into a display list) and
+// models (the meshes and textures of one model file).
 #pragma once
 
 #include "resources/texture.h"
@@ -19,7 +19,11 @@ struct Mesh {
     Mesh(const Mesh&) = delete;
     Mesh& operator=(const Mesh&) = delete;
 
+    // Through the list once compiled, else straight from the arrays.
     void draw() const;
+    void drawDirectly() const;
+    // Hands the arrays as they are now to the driver; later changes to them are not seen.
+    void compile();
 
     bool indexed = false;
     int32_t texture = -1; // index into the model's textures; -1 untextured
@@ -30,13 +34,15 @@ struct Mesh {
     float* normals = nullptr;
     float* colors = nullptr;
     float* texCoords = nullptr;
+    GLuint list = 0; // 0: not compiled
 };
 
 // Sums unit face normals into each corner's normal; allocates the array if missing.
 bool CalcNormals(Mesh& mesh);
 
 struct Model {
-    // Picks the reader by extension: "mesh" binary, "raw" text. A null name: empty model.
+    // Picks the reader by extension: "mesh" binary, "raw" text, and compiles the meshes.
+    // A null name: empty model.
     explicit Model(const char* fileName);
     ~Model();
     Model(const Model&) = delete;

@@ -12,6 +12,7 @@
 #include "scenes/asset_list.h"
 #include "scenes/assets.h"
 #include "scenes/camera.h"
+#include "scenes/solid_cube.h"
 
 #include <GL/glu.h>
 #include <cmath>
@@ -127,6 +128,8 @@ void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<v
     gluQuadricTexture(g_quadric, GL_TRUE);
     gluQuadricOrientation(g_quadric, GLU_OUTSIDE);
     gluQuadricNormals(g_quadric, GLU_SMOOTH);
+    CompileFieldSphere();
+    CompileSolidCube(kCreditsCubeEdge);
     step(LoadingStep::Pictures); // the particles' blob
     g_particles = new ParticleSystem();
     step(LoadingStep::Done);

@@ -57,7 +57,7 @@ bool runCreditsScene() {
     // cube is plain white. Its near face sits at window depth ~0.98, behind the overlays.
     glColor3f(1, 1, 1);
     glTranslatef(0, 0, -2);
-    DrawSolidCube(3.0f);
+    DrawSolidCube(kCreditsCubeEdge);
 
     Pulse(*g_skraboOverlay, clock, 94.0f, 0.0f);
     Pulse(*g_plindOverlay, clock, 34.0f, 0.0f);
