@@ -353,3 +353,8 @@ void DecodedImage::release() {
     pitch_ = 0;
     topRow_ = nullptr;
 }
+
+void PrepareImageDecoding() {
+    // SDL2_image sets up each format's library on its first picture, unguarded.
+    IMG_Init(IMG_INIT_JPG | IMG_INIT_PNG);
+}

@@ -47,3 +47,7 @@ class DecodedImage {
     std::ptrdiff_t pitch_ = 0;
     const unsigned char* topRow_ = nullptr;
 };
+
+// Loads the decoder's libraries now, so that pictures may then be decoded on several threads
+// at once (each DecodedImage used by one thread at a time).
+void PrepareImageDecoding();

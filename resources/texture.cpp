@@ -6,6 +6,7 @@
 #include "base/report_error.h"
 #include "platform/files.h"
 #include "platform/image_decoder.h"
+#include "resources/picture_prefetch.h"
 #include "resources/tga_reader.h"
 
 #include <GL/glu.h>
@@ -65,22 +66,36 @@ bool LoadTga(Texture& texture, const char* fileName) {
 }
 
 bool LoadDecoded(Texture& texture, const char* fileName) {
-    DecodedImage decoded;
-    if (!decoded.decode(fileName)) {
+    std::unique_ptr<DecodedImage> decoded;
+    bool ok = false;
+    if (!PicturePrefetch::take(fileName, decoded, ok)) {
+        decoded.reset(new DecodedImage);
+        ok = decoded->decode(fileName);
+    }
+    if (!ok) {
         ReportError("Texture load: Can't load the texture in file '%s' for some reason.", fileName);
         return false;
     }
-    const int components = decoded.bitsPerPixel() / 8;
+    const int components = decoded->bitsPerPixel() / 8;
     if (components != 3 && components != 4) {
         ReportError("Texture load: Sorry, only 3 or 4 channel images are supported. %s is not!",
                     fileName);
-        decoded.release();
         return false;
     }
-    const GLenum format = components == 4 ? GL_RGBA : GL_RGB;
-    const int width = decoded.width();
-    const int height = decoded.height();
+    // The decoder's blue, green, red (alpha) go to the driver as they are, like a TGA's.
+    const GLenum format = components == 4 ? GL_BGRA_EXT : GL_BGR_EXT;
+    const GLenum internalFormat = components == 4 ? GL_RGBA : GL_RGB;
+    const int width = decoded->width();
+    const int height = decoded->height();
     const size_t rowBytes = static_cast<size_t>(width) * components;
+    // Rows top first, each padded to a multiple of 1, 2, 4 or 8 bytes, are read in place.
+    const std::ptrdiff_t pitch = decoded->pitch();
+    for (int alignment : {1, 2, 4, 8})
+        if (pitch > 0 &&
+            static_cast<size_t>(pitch) == (rowBytes + alignment - 1) / alignment * alignment)
+            return UploadTexture(texture, decoded->topRow(), width, height, components,
+                                 internalFormat, format, alignment);
+    // Otherwise (rows stored bottom-up) copied top row first into a buffer without padding.
     const uint64_t size = static_cast<uint64_t>(rowBytes) * static_cast<uint64_t>(height);
     std::unique_ptr<unsigned char[]> buffer;
     if (size <= SIZE_MAX)
@@ -89,27 +104,12 @@ bool LoadDecoded(Texture& texture, const char* fileName) {
         ReportError("Texture load: Failed to allocate memory for the image %s. You should buy "
                     "more RAM!",
                     fileName);
-        decoded.release();
         return false;
     }
-    // Decoder rows are blue, green, red (alpha); the buffer gets red, green, blue (alpha),
-    // top row first. The pitch may be negative for pictures stored bottom-up.
-    for (int y = 0; y < height; ++y) {
-        const unsigned char* from =
-            decoded.topRow() + static_cast<std::ptrdiff_t>(y) * decoded.pitch();
-        unsigned char* to = buffer.get() + static_cast<size_t>(y) * rowBytes;
-        for (int x = 0; x < width; ++x, from += components, to += components) {
-            to[0] = from[2];
-            to[1] = from[1];
-            to[2] = from[0];
-            if (components == 4)
-                to[3] = from[3];
-        }
-    }
-    const bool uploaded =
-        UploadTexture(texture, buffer.get(), width, height, components, format, format);
-    decoded.release();
-    return uploaded;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(buffer.get() + static_cast<size_t>(y) * rowBytes,
+                    decoded->topRow() + static_cast<std::ptrdiff_t>(y) * pitch, rowBytes);
+    return UploadTexture(texture, buffer.get(), width, height, components, internalFormat, format);
 }
 } // namespace
 
@@ -139,7 +139,7 @@ bool LoadTexture(Texture& texture, const char* fileName) {
 }
 
 bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int height,
-                   int components, GLenum internalFormat, GLenum format) {
+                   int components, GLenum internalFormat, GLenum format, int rowAlignment) {
     if (texture.id != 0) {
         glDeleteTextures(1, &texture.id);
         texture.id = 0;
@@ -155,6 +155,8 @@ bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int
         ReportError("Texture load: Data pointer is null.");
         return false;
     }
+    if (rowAlignment != 1)
+        glPixelStorei(GL_UNPACK_ALIGNMENT, rowAlignment);
     const GLint built = gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format,
                                           GL_UNSIGNED_BYTE, pixels);
     CheckGlError();
@@ -166,6 +168,8 @@ bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int
                      pixels);
         minFilter = GL_LINEAR;
     }
+    if (rowAlignment != 1)
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     CheckGlError();

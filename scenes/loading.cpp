@@ -9,6 +9,7 @@
 #include "resources/light.h"
 #include "resources/mesh.h"
 #include "resources/overlay.h"
+#include "resources/picture_prefetch.h"
 #include "scenes/asset_list.h"
 #include "scenes/assets.h"
 #include "scenes/camera.h"
@@ -16,6 +17,9 @@
 
 #include <GL/glu.h>
 #include <cmath>
+#include <memory>
+#include <string>
+#include <vector>
 
 Music* g_music = nullptr;
 Model* g_crossModel = nullptr;
@@ -86,6 +90,15 @@ void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<v
     } else {
         ReportError("Can't draw overlay without window size.");
     }
+    // The table's pictures after the loading picture, decoded on other threads while the
+    // music and the models are read; each is still read, reported on and uploaded at its own
+    // place in the table's order.
+    std::vector<std::string> pictures;
+    for (const AssetFile& file : kAssetFiles)
+        if ((file.kind == AssetKind::Overlay || file.kind == AssetKind::Texture) &&
+            file.path != kLoadingPictureFile)
+            pictures.push_back(file.path);
+    auto prefetch = std::make_unique<PicturePrefetch>(pictures);
     // Shows the loading picture; it is not redrawn while the files are read.
     showFrame();
 
@@ -132,6 +145,7 @@ void LoadAssets(int32_t windowWidth, int32_t windowHeight, const std::function<v
     CompileSolidCube(kCreditsCubeEdge);
     step(LoadingStep::Pictures); // the particles' blob
     g_particles = new ParticleSystem();
+    prefetch.reset();
     step(LoadingStep::Done);
 
     // The fade starts when loading is done, however long that took. The alpha uses a reading

@@ -1,6 +1,7 @@
 // Textures: TGA and decoded pictures read back from the GL texture, every refusal with its
 // exact message, oversized TGA headers, the mipmap fallback and reloading.
 #include "platform/image_decoder.h"
+#include "resources/picture_prefetch.h"
 #include "resources/texture.h"
 #include "test_support.h"
 
@@ -213,6 +214,33 @@ TEST_F(TextureTest, DecodedPicturesArriveRgbTopRowFirst) {
     for (int i : {0, 53, 213, 255})
         for (int c = 0; c < 3; ++c)
             EXPECT_NEAR(texels[i * 3 + c], halves[i * 3 + c], 6) << "texel " << i;
+}
+
+// Pictures decoded ahead load as they would without, in whatever order the loads come: the
+// same texels and the same reports at the loads' own places. Names listed but never loaded
+// are dropped; names loaded twice or not listed are decoded on demand.
+TEST_F(TextureTest, PrefetchedPicturesLoadAsWithout) {
+    const Bytes rgb = {255, 0, 0, 0, 255, 0, 0, 0, 255, 90, 90, 90};
+    ASSERT_TRUE(stbi_write_png(dir.file("a.png").c_str(), 2, 2, 3, rgb.data(), 6));
+    ASSERT_TRUE(stbi_write_bmp(dir.file("b.bmp").c_str(), 1, 2, 3, rgb.data()));
+    ASSERT_TRUE(WriteFile(dir.file("c.png"), Bytes(40, 7)));
+    ASSERT_TRUE(WriteFile(dir.file("d.tga"), Tga(1, 1, 24, {1, 2, 3})));
+    auto loadAll = [&] {
+        std::vector<Bytes> texels;
+        log.clear();
+        for (const char* name : {"b.bmp", "d.tga", "a.png", "c.png", "missing.png", "a.png"}) {
+            Texture texture;
+            LoadTexture(texture, dir.file(name).c_str());
+            texels.push_back(texture.loaded ? Texels(texture, GL_RGB, 3) : Bytes());
+        }
+        return std::make_pair(texels, log.reports());
+    };
+    const auto without = loadAll();
+    ASSERT_EQ(without.second.size(), 2u);
+    PicturePrefetch prefetch({dir.file("a.png"), dir.file("unused.png"), dir.file("c.png"),
+                              dir.file("d.tga"), dir.file("b.bmp")});
+    prefetch.waitForDecodes();
+    EXPECT_EQ(loadAll(), without);
 }
 
 TEST_F(TextureTest, DecoderDepthsForGreyAndPalettePictures) {
