@@ -4,6 +4,7 @@
 #include "resources/texture.h"
 
 #include <algorithm>
+#include <thread>
 
 namespace {
 // Decoded pictures waiting for their turn hold at most about this much (a worker finishing
@@ -33,8 +34,12 @@ PicturePrefetch::PicturePrefetch(const std::vector<std::string>& fileNames) {
     PrepareImageDecoding();
     const unsigned cores = std::thread::hardware_concurrency();
     const size_t workerNum = std::min<size_t>({cores ? cores : 1, 4, entries_.size()});
-    for (size_t i = 0; i < workerNum; ++i)
-        workers_.emplace_back([this] { work(); });
+    // Without a worker every picture is still decoded, by take() on the loading thread.
+    for (size_t i = 0; i < workerNum; ++i) {
+        std::unique_ptr<PlatformThread> worker(new PlatformThread([this] { work(); }));
+        if (worker->started())
+            workers_.push_back(std::move(worker));
+    }
 }
 
 PicturePrefetch::~PicturePrefetch() {
@@ -43,8 +48,7 @@ PicturePrefetch::~PicturePrefetch() {
         stopping_ = true;
     }
     changed_.notify_all();
-    for (std::thread& worker : workers_)
-        worker.join();
+    workers_.clear(); // each waits for its thread
     if (g_active == this)
         g_active = nullptr;
 }

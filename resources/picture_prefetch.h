@@ -6,12 +6,12 @@
 #pragma once
 
 #include "platform/image_decoder.h"
+#include "platform/thread.h"
 
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 class PicturePrefetch {
@@ -49,5 +49,5 @@ class PicturePrefetch {
     std::mutex mutex_;
     std::condition_variable changed_;
     bool stopping_ = false;
-    std::vector<std::thread> workers_;
+    std::vector<std::unique_ptr<PlatformThread>> workers_;
 };
