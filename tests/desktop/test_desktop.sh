@@ -76,8 +76,15 @@ geometry() { # x y width height of window $1
 # window manager the keyboard follows the pointer).
 press() {
     local x y w h
-    xwininfo -id "$1" 2>/dev/null | grep -q IsViewable || return 1
+    if ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; then
+        # A window manager that has only just started can drop the first map request it
+        # gets (seen with openbox on a busy machine): ask again on the box's behalf.
+        [ -n "${wm:-}" ] && xdotool windowmap "$1" 2>/dev/null
+        return 1
+    fi
     read -r x y w h < <(geometry "$1")
+    # Under a window manager focus is its to give: ask it (without one this just fails).
+    [ -n "${wm:-}" ] && xdotool windowactivate "$1" 2>/dev/null
     xdotool windowfocus "$1" mousemove $((x + w / 2)) $((y + h / 2)) key "$2" 2>/dev/null
 }
 # Answers the box $1 with key $2, again every half second until it goes (a key pressed while
@@ -253,6 +260,7 @@ stop_servers
 start_openbox() {
     openbox --sm-disable >/dev/null 2>&1 &
     servers+=($!)
+    wm=$!
     local i
     for i in $(seq 50); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break
