@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build's libraries: SDL2, SDL2_image, libmpg123 and kissfft from Debian's own
 # source packages (the versions the Linux build links against), and GoogleTest from the
-# libgtest-dev sources, cross-built static with MinGW-w64 into a prefix. Prints that prefix.
+# libgtest-dev sources, cross-built static with MinGW-w64 into a prefix, with libstb-dev's
+# headers beside them. Prints that prefix.
 #
 # The prefix lives outside the build folders, in ${XDG_CACHE_HOME:-~/.cache}/rerovuz-win
 # (or $REROVUZ_WIN_CACHE), named after a hash of the package versions, the compiler, this
@@ -15,8 +16,8 @@ bash "$root/tools/setup.sh" windows >&2
 
 # Debian source package and version of each library, from the installed -dev packages.
 mapfile -t sources < <(dpkg-query -W -f='${source:Package}=${source:Version}\n' \
-  libsdl2-dev libsdl2-image-dev libmpg123-dev libkissfft-dev libgtest-dev | sort)
-compiler=$(x86_64-w64-mingw32-g++-posix --version | head -n 1)
+  libsdl2-dev libsdl2-image-dev libmpg123-dev libkissfft-dev libgtest-dev libstb-dev | sort)
+compiler=g++-mingw-w64-x86-64-posix=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
 key=$({ printf '%s\n' "${sources[@]}" "$compiler"; cat "$0" "$here/toolchain.cmake"; } |
   sha256sum | cut -c 1-16)
 cache=${REROVUZ_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rerovuz-win}
@@ -61,7 +62,7 @@ fi
 cd "$work"
 fetch=()
 for s in "${sources[@]}"; do
-  [ "${s%%=*}" != googletest ] && fetch+=("$s")
+  case ${s%%=*} in googletest | libstb) ;; *) fetch+=("$s") ;; esac
 done
 # apt checks every downloaded file against the signed archive index; a missing detached
 # upstream signature (mpg123's .asc) only makes it exit non-zero, so check the .dsc files.
@@ -89,11 +90,13 @@ cmake_build() {
 }
 
 cmake_build src-libsdl2 libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
-# SDL's pkg-config file makes every program a GUI one (-mwindows); only the demo itself is:
-# the capture and the tests write to the console.
+# SDL's pkg-config file makes every program a GUI one (-mwindows) whose main() SDL2main calls
+# as SDL_main. Our programs keep a plain main(), which MinGW's start-up calls in GUI programs
+# too (they read no arguments but ASCII options), and only the demo is a GUI program: the
+# capture and the tests write to the console.
 pc=$prefix/lib/pkgconfig
-sed -i -E 's/[[:space:]]+-mwindows//g' "$pc/sdl2.pc"
-! grep -q -- -mwindows "$pc/sdl2.pc"
+sed -i -E 's/[[:space:]]+(-mwindows|-lSDL2main|-Dmain=SDL_main)//g' "$pc/sdl2.pc"
+! grep -q -E -- '-mwindows|SDL2main|SDL_main' "$pc/sdl2.pc"
 cmake_build src-libsdl2-image libsdl2-image -DBUILD_SHARED_LIBS=OFF \
   -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
   -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF -DSDL2IMAGE_JPG_SAVE=OFF -DSDL2IMAGE_PNG_SAVE=OFF
@@ -106,13 +109,16 @@ printf '%s\n' "prefix=$prefix" "Name: SDL2_image" "Description: SDL2_image, buil
 cmake_build src-mpg123/ports/cmake mpg123 -DBUILD_SHARED_LIBS=OFF -DBUILD_PROGRAMS=OFF \
   -DBUILD_LIBOUT123=OFF
 cp src-mpg123/COPYING "$prefix/share/licenses/mpg123/"
-# On MinGW the library exports only its 64-bit file offset names; its header picks those in
-# code built with 64-bit offsets.
-sed -i -E 's/^Cflags: (.*)/Cflags: \1 -D_FILE_OFFSET_BITS=64/' "$pc/libmpg123.pc"
+# On MinGW the library exports only its 64-bit file offset names; its header picks those
+# for code built with 64-bit offsets. Its path helpers come from shlwapi.
+sed -i -E -e 's/^Cflags: (.*)/Cflags: \1 -D_FILE_OFFSET_BITS=64/' \
+  -e 's/^Libs.private:.*/Libs.private: -lshlwapi/' "$pc/libmpg123.pc"
 cmake_build src-kissfft kissfft -DKISSFFT_DATATYPE=float -DKISSFFT_STATIC=ON \
   -DKISSFFT_TEST=OFF -DKISSFFT_TOOLS=OFF -DKISSFFT_PKGCONFIG=ON -DKISSFFT_OPENMP=OFF
 cmake_build /usr/src/googletest googletest -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON
 rm -rf "$prefix/share/licenses/googletest" # a test tool, not shipped
+# stb's header-only image writer and reader (the capture's PNG files, the test pictures).
+cp -r /usr/include/stb "$prefix/include/"
 
 # Written last: its presence marks a complete prefix.
 printf '%s\n' "${sources[@]}" "$compiler" >"$prefix/versions.txt"

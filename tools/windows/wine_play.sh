@@ -32,15 +32,17 @@ demo=$!
 
 box() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1; }
 answered=0
+refused=
 start=$SECONDS
 while kill -0 "$demo" 2>/dev/null; do
   if [ $answered -eq 0 ] && [ -n "$(box 'Decide!')" ]; then
     xdotool key "$key"
     answered=1
     echo "answered \"Fullscreen?\" with $answer ($key) after $((SECONDS - start)) s"
-  elif [ -n "$(box 'Window error')" ]; then
+  elif id=$(box 'Window error') && [ -n "$id" ] && [ "$id" != "$refused" ]; then
     echo "\"Window error\" box (full screen refused), answered with Return"
     xdotool key Return
+    refused=$id
   elif [ -n "$(box Error)" ]; then
     echo "error box during the run:" >&2
     cat "$work/log" >&2
