@@ -38,4 +38,9 @@ for t in "${moments[@]}"; do
     status=1
   fi
 done
+if [ $status -ne 0 ]; then
+  rm -rf wine-capture-frames
+  cp -r "$out" wine-capture-frames
+  echo "frames kept in $PWD/wine-capture-frames" >&2
+fi
 exit $status
