@@ -31,25 +31,40 @@ SDL_AUDIODRIVER=wasapi wine "$work/unpacked demo/rerovuz-win64/rerovuz.exe" >"$w
 demo=$!
 
 box() { xdotool search --name "^$1\$" 2>/dev/null | head -n 1; }
-answered=0
+# A key pressed before Wine has given the box the focus is lost: press again while the same
+# box stays up, but never after it has gone (Escape would reach the demo and end it).
+press() {
+  xdotool windowfocus "$1" 2>/dev/null || true
+  xdotool key --clearmodifiers "$2"
+}
+answered=
 refused=
+pressed=0
 start=$SECONDS
 while kill -0 "$demo" 2>/dev/null; do
-  if [ $answered -eq 0 ] && [ -n "$(box 'Decide!')" ]; then
-    xdotool key "$key"
-    answered=1
-    echo "answered \"Fullscreen?\" with $answer ($key) after $((SECONDS - start)) s"
-  elif id=$(box 'Window error') && [ -n "$id" ] && [ "$id" != "$refused" ]; then
-    echo "\"Window error\" box (full screen refused), answered with Return"
-    xdotool key Return
-    refused=$id
+  if id=$(box 'Decide!') && [ -n "$id" ]; then
+    if [ -z "$answered" ] || [ $((SECONDS - pressed)) -ge 3 ]; then
+      press "$id" "$key"
+      pressed=$SECONDS
+      [ -z "$answered" ] && echo "answered \"Fullscreen?\" with $answer ($key) after $((SECONDS - start)) s"
+      answered=$SECONDS
+    fi
+  elif id=$(box 'Window error') && [ -n "$id" ]; then
+    if [ "$id" != "$refused" ] || [ $((SECONDS - pressed)) -ge 3 ]; then
+      [ "$id" != "$refused" ] && echo "\"Window error\" box (full screen refused), answered with Return"
+      press "$id" Return
+      pressed=$SECONDS
+      refused=$id
+    fi
   elif [ -n "$(box Error)" ]; then
     echo "error box during the run:" >&2
     cat "$work/log" >&2
     exit 1
   fi
   if [ $((SECONDS - start)) -gt 240 ]; then
-    echo "still running after 240 s" >&2
+    echo "still running after 240 s; windows:" >&2
+    xdotool search --name . getwindowname %@ 2>/dev/null | sort -u >&2
+    cat "$work/log" >&2
     exit 1
   fi
   sleep 0.5
@@ -60,5 +75,8 @@ status=$?
 set -e
 demo=
 echo "rerovuz.exe exited with $status after $((SECONDS - start)) s"
-[ $answered -eq 1 ] || { echo "the question never showed" >&2; exit 1; }
+[ -n "$answered" ] || { echo "the question never showed" >&2; exit 1; }
 [ $status -eq 0 ] || { cat "$work/log" >&2; exit 1; }
+# The soundtrack runs 70 s after loading: a shorter run ended early (a stray Escape, say).
+played=$((SECONDS - answered))
+[ $played -ge 65 ] || { echo "ended $played s after the answer, before the music" >&2; exit 1; }
