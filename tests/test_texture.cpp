@@ -145,7 +145,7 @@ TEST_F(TextureTest, TgaRefusals) {
     // Every pixel present, but one row more than the budget of 4 Mi pixels (a sparse file).
     const std::string overBudget = dir.file("over.tga");
     ASSERT_TRUE(WriteFile(overBudget, Tga(2048, 2049, 8, {})));
-    ASSERT_EQ(truncate(overBudget.c_str(), 18 + 2048 * 2049), 0);
+    std::filesystem::resize_file(overBudget, 18 + 2048 * 2049);
     ExpectRefused(overBudget, Say("Texture load: Failed to allocate memory for the image %s. You "
                                   "should buy more RAM!",
                                   overBudget));
