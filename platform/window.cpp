@@ -2,6 +2,7 @@
 #include "platform/window.h"
 
 #include "platform/clock.h"
+#include "platform/system.h"
 
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
@@ -37,7 +38,7 @@ PixelFormatRequest g_format = {};
 // Ctrl+C and SIGTERM: stays set, so that a request during loading, whose pumps ignore the
 // quit message, still ends the run at the first frame after it.
 volatile std::sig_atomic_t g_interrupted = 0;
-void OnSignal(int) {
+void OnInterrupt() {
     g_interrupted = 1;
 }
 
@@ -52,11 +53,7 @@ void InstallSignalHandlers() {
     installed = true;
     // Our own handlers rather than SDL's, which only queue an event once video is running.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    struct sigaction action = {};
-    action.sa_handler = OnSignal;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    SystemCatchInterrupts(OnInterrupt);
 }
 
 void ApplyPixelFormat(const PixelFormatRequest& f) {
@@ -166,7 +163,7 @@ bool PlatformCanShowBoxes() {
         SDL_WasInit(SDL_INIT_VIDEO) ? SDL_GetCurrentVideoDriver() : std::getenv("SDL_VIDEODRIVER");
     if (HeadlessDriver(driver))
         return false;
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
+    return SystemHasDesktop();
 }
 
 void PlatformSetMessageBoxHook(MessageBoxHook hook) {

@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef REROVUZ_NO_ADDRESS_LIMIT
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <stb/stb_image_write.h>
 
@@ -121,7 +123,7 @@ TEST_F(TextureTest, TgaRefusals) {
     ASSERT_TRUE(WriteFile(depth16, Tga(2, 2, 16, Bytes(8))));
     ASSERT_TRUE(WriteFile(header, Bytes(17)));
     ASSERT_TRUE(WriteFile(shortData, Tga(2, 2, 24, Bytes(11))));
-    ASSERT_EQ(mkdir(folder.c_str(), 0700), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
     ExpectRefused(depth16, Say("Texture load: Can't load the texture in %s, only 8/24/32-bit "
                                "images supported.",
                                depth16));
@@ -144,7 +146,7 @@ TEST_F(TextureTest, TgaRefusals) {
     // Every pixel present, but one row more than the budget of 4 Mi pixels (a sparse file).
     const std::string overBudget = dir.file("over.tga");
     ASSERT_TRUE(WriteFile(overBudget, Tga(2048, 2049, 8, {})));
-    ASSERT_EQ(truncate(overBudget.c_str(), 18 + 2048 * 2049), 0);
+    std::filesystem::resize_file(overBudget, 18 + 2048 * 2049);
     ExpectRefused(overBudget, Say("Texture load: Failed to allocate memory for the image %s. You "
                                   "should buy more RAM!",
                                   overBudget));
@@ -160,12 +162,13 @@ TEST_F(TextureTest, TgaRefusals) {
 
 TEST_F(TextureTest, TgaThatCannotBeAllocatedSaysSo) {
 #ifdef REROVUZ_NO_ADDRESS_LIMIT
-    GTEST_SKIP() << "the sanitizers reserve address space of their own";
+    GTEST_SKIP() << "no address space limit in this build (the sanitizers reserve address "
+                    "space of their own; Windows has no such limit)";
 #else
     // 16 MiB of pixels in a sparse file, loaded with only 4 MiB of address space to spare.
     const std::string path = dir.file("big.tga");
     ASSERT_TRUE(WriteFile(path, Tga(2048, 2048, 32, {})));
-    ASSERT_EQ(truncate(path.c_str(), 18 + 2048 * 2048 * 4), 0);
+    std::filesystem::resize_file(path, 18 + 2048 * 2048 * 4);
     long pages = 0;
     std::ifstream("/proc/self/statm") >> pages;
     rlimit saved, tight;
@@ -279,7 +282,7 @@ TEST_F(TextureTest, NamesAndPaths) {
                       dir.file("missing.png")));
 
     // `\` separates folders, for both readers, as in "Text\loading.png".
-    ASSERT_EQ(mkdir(dir.file("Text").c_str(), 0700), 0);
+    ASSERT_TRUE(std::filesystem::create_directory(dir.file("Text")));
     const Bytes pixel = {1, 2, 3};
     ASSERT_TRUE(stbi_write_png(dir.file("Text/loading.png").c_str(), 1, 1, 3, pixel.data(), 3));
     ASSERT_TRUE(WriteFile(dir.file("Text/loading.tga"), Tga(1, 1, 24, pixel)));

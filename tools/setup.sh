@@ -17,6 +17,10 @@ packages=(
   lame sox ffmpeg
   libx11-dev xvfb xdotool openbox x11-utils pulseaudio pulseaudio-utils
 )
+# `tools/setup.sh windows`: the cross compiler, Wine and what the Wine tests drive it with.
+if [ "${1:-}" = windows ]; then
+  packages+=(g++-mingw-w64-x86-64-posix dpkg-dev wine wine64 xvfb xdotool zip unzip)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <random>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -92,11 +93,17 @@ void BoxLog::clear() {
 }
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "rerovuz-test-XXXXXX").string();
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()))
-        path = buffer.data();
+    // create_directory says whether this call made the folder, so a name another process
+    // took at the same moment is never shared.
+    std::random_device random;
+    std::error_code error;
+    const auto base = std::filesystem::temp_directory_path(error);
+    for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "rerovuz-test-%08x", static_cast<unsigned>(random()));
+        if (std::filesystem::create_directory(base / name, error))
+            path = (base / name).generic_string();
+    }
 }
 
 TempDir::~TempDir() {

@@ -7,6 +7,7 @@
 #include "music/music.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/window.h"
 #include "scenes/assets.h"
 #include "scenes/scenes.h"
@@ -16,7 +17,6 @@
 #include <GL/gl.h>
 #include <algorithm>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -48,7 +48,7 @@ struct Capture {
     int64_t frame = 0;   // frames shown so far
     int drawnScene = -1; // scene of the frame waiting to be shown; -1 loading
     int64_t sceneStart[kSceneNum] = {-1, -1, -1, -1, -1};
-    // kB from /proc/self/status as each scene ended: peak (VmHWM) and resident (VmRSS).
+    // kB as each scene ended: peak and resident (working set on Windows).
     long sceneEndPeak[kSceneNum] = {-1, -1, -1, -1, -1};
     long sceneEndResident[kSceneNum] = {-1, -1, -1, -1, -1};
     std::vector<int64_t> atFrames; // with --at: the frames to write, in time order
@@ -155,8 +155,6 @@ int main(int argc, char** argv) {
     if (!ParseOptions(argc, argv, c.options))
         return 2;
 
-    // A dead ffmpeg must end in an error message, not a signal.
-    std::signal(SIGPIPE, SIG_IGN);
     // Offscreen and silent: the soundtrack is written, not played.
     StartOffscreen(c.options.fps * kTicksPerFrame, kTicksPerFrame);
 

@@ -4,15 +4,16 @@
 #include "app/globals.h"
 #include "music/music.h"
 #include "platform/audio.h"
+#include "platform/process.h"
 #include "scenes/assets.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <system_error>
 #include <vector>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
@@ -24,26 +25,17 @@ bool EndsWith(const std::string& s, const std::string& tail) {
 }
 
 bool MakeFolder(const std::string& path) {
-    std::string partial;
-    for (size_t i = 0; i <= path.size(); ++i) {
-        if (i == path.size() || (path[i] == '/' && i > 0)) {
-            partial = path.substr(0, i);
-            mkdir(partial.c_str(), 0755);
-        }
-    }
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    std::error_code error;
+    std::filesystem::create_directories(path, error);
+    return std::filesystem::is_directory(path, error);
 }
 
 std::string Quote(const std::string& s) {
-    std::string q = "'";
-    for (char c : s)
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return q + "'";
+    return PlatformQuoteArgument(s);
 }
 
 bool HaveFfmpeg() {
-    return std::system("command -v ffmpeg >/dev/null 2>&1") == 0;
+    return PlatformHasProgram("ffmpeg");
 }
 
 bool WritePngFile(const std::string& path, const uint8_t* pixels, int width, int height) {
@@ -130,7 +122,7 @@ class VideoOutput : public CaptureOutput {
                               " -i - -vf vflip -c:v libx264 -preset veryfast -crf 18"
                               " -pix_fmt yuv420p -fflags +bitexact -flags:v +bitexact " +
                               Quote(silent_);
-        pipe_ = popen(command.c_str(), "w");
+        pipe_ = PlatformOpenPipe(command);
     }
     bool opened() const { return pipe_ != nullptr; }
     void writeFrame(const uint8_t* pixels, int64_t) override {
@@ -140,19 +132,19 @@ class VideoOutput : public CaptureOutput {
     }
     void writeMoment(const uint8_t*, double) override {}
     bool finish(int64_t frames, double playSeconds) override {
-        bool encoded = pipe_ && pclose(pipe_) == 0 && ok_;
+        bool encoded = PlatformClosePipe(pipe_) && ok_;
         pipe_ = nullptr;
         std::vector<int16_t> samples;
         RenderSoundtrack(static_cast<double>(frames) / fps_, playSeconds, samples);
-        bool muxed =
-            encoded && WriteWav(wav_, samples) &&
-            std::system(("ffmpeg -y -loglevel error -i " + Quote(silent_) + " -i " + Quote(wav_) +
-                         " -c:v copy -c:a aac -b:a 192k -shortest -fflags +bitexact"
-                         " -flags:a +bitexact " +
-                         Quote(path_))
-                            .c_str()) == 0;
-        unlink(silent_.c_str());
-        unlink(wav_.c_str());
+        bool muxed = encoded && WriteWav(wav_, samples) &&
+                     PlatformRunCommand("ffmpeg -y -loglevel error -i " + Quote(silent_) + " -i " +
+                                        Quote(wav_) +
+                                        " -c:v copy -c:a aac -b:a 192k -shortest -fflags +bitexact"
+                                        " -flags:a +bitexact " +
+                                        Quote(path_));
+        std::error_code error;
+        std::filesystem::remove(silent_, error);
+        std::filesystem::remove(wav_, error);
         if (!muxed)
             std::fprintf(stderr, "rerovuz-capture: ffmpeg could not write %s\n", path_.c_str());
         else

@@ -2,6 +2,7 @@
 #include "tools/capture/offscreen.h"
 
 #include "platform/clock.h"
+#include "platform/process.h"
 
 #include <GL/gl.h>
 #include <cstdio>
@@ -9,8 +10,7 @@
 #include <cstring>
 
 void StartOffscreen(int64_t ticksPerSecond, int64_t stepPerFrame) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    PlatformUseOffscreenDrivers();
     PlatformUseVirtualCounter(ticksPerSecond);
     PlatformSetVirtualStepPerFrame(stepPerFrame);
 }
@@ -22,16 +22,5 @@ void ReadBackBuffer(uint8_t* pixels) {
 }
 
 void ReadMemory(long& peak, long& resident) {
-    peak = resident = -1;
-    FILE* status = std::fopen("/proc/self/status", "r");
-    if (!status)
-        return;
-    char line[256];
-    while (std::fgets(line, sizeof line, status)) {
-        if (std::strncmp(line, "VmHWM:", 6) == 0)
-            peak = std::atol(line + 6);
-        else if (std::strncmp(line, "VmRSS:", 6) == 0)
-            resident = std::atol(line + 6);
-    }
-    std::fclose(status);
+    PlatformReadMemory(peak, resident);
 }

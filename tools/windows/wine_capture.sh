@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# wine_capture.sh WIN_DEMO_DIR HOST_BUILD: the Windows capture under Wine and the Linux
+# capture render the loading picture and one moment of each scene; each pair must match.
+#
+# Both are drawn by the same Mesa llvmpipe renderer, so the only source of difference is the
+# arithmetic around it: the Windows program's maths library (MinGW's sin, cos and pow against
+# glibc's) may round a vertex differently in the last place, which moves a triangle edge over
+# a pixel's centre now and then. Such a pixel changes colour by up to the contrast of that
+# edge. So: a pixel may differ by up to 2 levels per channel (blending and lighting rounding),
+# and at most 0.2% of the pixels (960 of 480,000) by more (edge pixels). A real fault, such
+# as red and blue swapped, changes nearly every coloured pixel: each frame is also compared
+# with its red and blue swapped, and that comparison must fail.
+set -euo pipefail
+win_demo=$1
+host=$2
+levels=2
+pixels=960
+# One moment in the loading picture, then one in each scene (title, sphere field, mosaic
+# models, particles, credits); 10 frames a second on both sides keeps the runs short.
+moments=(0.5 3 12 30 47 60)
+fps=10
+
+out=$(mktemp -d "${TMPDIR:-/tmp}/rerovuz-wine-capture.XXXXXX")
+trap 'rm -rf "$out"' EXIT
+at=$(IFS=,; echo "${moments[*]}")
+"$host/demo/rerovuz-capture" --fps $fps --at "$at" --out "$out/linux" >/dev/null 2>&1
+wine "$win_demo/rerovuz-capture.exe" --fps $fps --at "$at" --out "$out/windows" >"$out/log" 2>&1 ||
+  { cat "$out/log" >&2; exit 1; }
+
+status=0
+for t in "${moments[@]}"; do
+  name=t$(printf '%.3f' "$t").png
+  "$host/tools/windows/frame_diff" "$out/linux/$name" "$out/windows/$name" $levels $pixels ||
+    status=1
+  if "$host/tools/windows/frame_diff" --swap-red-blue "$out/linux/$name" "$out/windows/$name" \
+    $levels $pixels >/dev/null; then
+    echo "$name: red and blue swapped still passes: the comparison sees nothing" >&2
+    status=1
+  fi
+done
+if [ $status -ne 0 ]; then
+  rm -rf wine-capture-frames
+  cp -r "$out" wine-capture-frames
+  echo "frames kept in $PWD/wine-capture-frames" >&2
+fi
+exit $status
