@@ -333,13 +333,19 @@ TEST(AudioPlayback, DummyDevicePositionFollowsTheClockAfterAStarvedThread) {
             if (i == 10)
                 AudioDelayNextMixForTesting(400);
             std::this_thread::sleep_for(std::chrono::milliseconds(25));
+            // The clock read on both sides of the position, so that this thread being put off
+            // between the two readings cannot fail the check.
+            auto clockNow = [&] {
+                const std::chrono::duration<double> d = std::chrono::steady_clock::now() - start;
+                return std::llround(d.count() * kRate);
+            };
+            const int64_t before = clockNow();
             const int64_t position = AudioStreamPosition(stream);
-            const double seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            const int64_t clock = std::llround(seconds * kRate);
+            const int64_t after = clockNow();
             f.check(position >= last, "position went back");
-            f.check(position >= clock - 2 * kBufferFrames - 2 * slack && position <= clock + slack,
-                    "at " + std::to_string(seconds) + " s: " + std::to_string(position));
+            f.check(position >= before - 2 * kBufferFrames - 2 * slack && position <= after + slack,
+                    "at " + std::to_string(double(before) / kRate) +
+                        " s: " + std::to_string(position));
             last = position;
         }
         std::vector<float> s(AUDIO_SPECTRUM_BINS);
