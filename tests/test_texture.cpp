@@ -6,6 +6,7 @@
 #include "test_support.h"
 
 #include <GL/gl.h>
+#include <SDL2/SDL.h>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -308,6 +309,17 @@ TEST_F(TextureTest, UploadFallbacksAndErrorChecks) {
     log.clear();
     EXPECT_TRUE(UploadTexture(texture, pixels.data(), 2, 2, 3, GL_RGB, 0x1234));
     EXPECT_EQ(log.reports(), (std::vector<std::string>{invalid, kNoMipmaps, invalid}));
+
+    // With no context current (a window whose context could not be made) the upload reports
+    // and carries on instead of crashing inside GLU.
+    SDL_Window* window = SDL_GL_GetCurrentWindow();
+    SDL_GLContext context = SDL_GL_GetCurrentContext();
+    SDL_GL_MakeCurrent(window, nullptr);
+    log.clear();
+    Texture withoutContext;
+    EXPECT_TRUE(UploadTexture(withoutContext, pixels.data(), 2, 2, 3, GL_RGB, GL_RGB));
+    EXPECT_EQ(log.reports(), std::vector<std::string>{kNoMipmaps});
+    SDL_GL_MakeCurrent(window, context);
 
     log.clear();
     EXPECT_FALSE(UploadTexture(texture, nullptr, 2, 2, 3, GL_RGB, GL_RGB));
