@@ -158,11 +158,11 @@ bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int
     if (rowAlignment != 1)
         glPixelStorei(GL_UNPACK_ALIGNMENT, rowAlignment);
     // GLU reads the driver's version string before building mipmaps and crashes on the null it
-    // gets where no context could be made: that takes the path of a failed build instead.
+    // gets where no context could be made: that takes the path of a failed build (non-zero).
     const GLint built = glGetString(GL_VERSION)
                             ? gluBuild2DMipmaps(GL_TEXTURE_2D, components, width, height, format,
                                                 GL_UNSIGNED_BYTE, pixels)
-                            : GLU_INVALID_OPERATION;
+                            : -1;
     CheckGlError();
     GLint minFilter = GL_LINEAR_MIPMAP_NEAREST;
     if (built != 0) {
