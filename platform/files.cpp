@@ -8,14 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-std::string PlatformPath(const char* path) {
-    std::string result = path ? path : "";
-    for (char& c : result)
-        if (c == '\\')
-            c = '/';
-    return result;
-}
-
 FILE* PlatformOpenFile(const char* path, const char* mode) {
     if (!path || !mode)
         return nullptr;

@@ -28,14 +28,6 @@ std::string Utf8(const std::wstring& wide) {
 }
 } // namespace
 
-std::string PlatformPath(const char* path) {
-    std::string result = path ? path : "";
-    for (char& c : result)
-        if (c == '\\')
-            c = '/';
-    return result;
-}
-
 FILE* PlatformOpenFile(const char* path, const char* mode) {
     if (!path || !mode)
         return nullptr;
