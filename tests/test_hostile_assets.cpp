@@ -508,11 +508,12 @@ TEST(HostileAssets, LargestFilesStayWithinTheirBudgets) {
         EXPECT_NE(reports.find(music ? "BASS" : fs::path(run.file).filename().string()),
                   std::string::npos)
             << reports.substr(0, 2000);
-        // In kB: the readers' budgets, and 4 MiB for the measurement (the peak of a whole run
-        // moves by a megabyte or so from one run to the next).
+        // In kB: the readers' budgets, 4 MiB for the measurement (the peak of a whole run moves
+        // by a megabyte or so from one run to the next) and 8 MiB for the pictures decoded
+        // ahead of their loads, how many of them are held at once depending on timing.
         const long budget = model ? 2 * (64 << 10) + 1024 : music ? 1024 : 128 << 10;
         std::printf("%-26s peak %+7ld kB (budget %ld kB) %s\n", run.file.c_str(), extra, budget,
                     reports.substr(0, std::min<size_t>(reports.find('\n'), 100)).c_str());
-        EXPECT_LE(extra, budget + 4096);
+        EXPECT_LE(extra, budget + 4096 + 8192);
     }
 }
