@@ -10,6 +10,7 @@
 #include "resources/mesh.h"
 #include "resources/overlay.h"
 #include "resources/texture.h"
+#include "scenes/asset_list.h"
 #include "scenes/scenes.h"
 #include "test_support.h"
 
@@ -36,22 +37,9 @@ struct VirtualClock : testing::Environment {
 };
 const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
 
-// Every picture with the size it is made at and whether it carries alpha.
-struct PictureSpec {
-    const char* path;
-    int width, height;
-    bool alpha;
-};
-const PictureSpec kPictures[] = {
-    {"Text/loading.png", 512, 128, true},      {"Text/title.png", 1024, 1024, false},
-    {"Text/skrabo.png", 256, 128, true},       {"Text/plind.png", 256, 128, true},
-    {"Text/vexa.png", 256, 128, true},         {"Text/trollbeks.jpg", 1024, 1024, false},
-    {"Textures/oooh.png", 512, 512, false},    {"Textures/mosaik.png", 512, 512, false},
-    {"Textures/mosaik2.png", 512, 512, false}, {"Textures/bg.png", 512, 512, false},
-    {"Textures/bg2.png", 1024, 1024, false},   {"Textures/particlebg.jpg", 512, 512, false},
-    {"Textures/blob.jpg", 128, 128, false}};
-const char* const kModels[] = {"Models/cross.mesh", "Models/rundingdings.mesh"};
-const char* const kMusic = "Music/Quirnstadbek.mp3";
+// The lettering drawn over the scenes; every other picture is opaque.
+const char* const kLetterings[] = {"Text/loading.png", "Text/skrabo.png", "Text/plind.png",
+                                   "Text/vexa.png"};
 
 // The demo reads its files relative to its own folder.
 void EnterDemoFolder() {
@@ -89,28 +77,29 @@ Texels Load(const char* path) {
     return Texels(texture);
 }
 
+// Sides a power of two up to 1024, as OpenGL 1.1 and the scenes want them.
 TEST(Pictures, EveryPictureLoadsThroughTheDemosLoaderWithoutAReport) {
     TestWindow();
     EnterDemoFolder();
-    for (const PictureSpec& spec : kPictures) {
-        SCOPED_TRACE(spec.path);
+    for (const AssetFile& file : kAssetFiles) {
+        if (file.kind != AssetKind::Overlay && file.kind != AssetKind::Texture)
+            continue;
+        SCOPED_TRACE(file.path);
         BoxLog log;
         Texture texture;
-        ASSERT_TRUE(LoadTexture(texture, spec.path) && texture.loaded);
-        EXPECT_EQ(texture.width, spec.width);
-        EXPECT_EQ(texture.height, spec.height);
+        ASSERT_TRUE(LoadTexture(texture, file.path) && texture.loaded);
         EXPECT_TRUE(log.texts.empty()) << log.texts.front();
-        // Opaque pictures come without alpha (every texel reads 255); lettering has it.
+        for (int side : {texture.width, texture.height})
+            EXPECT_TRUE(side >= 64 && side <= 1024 && (side & (side - 1)) == 0) << side;
         const Texels t(texture);
         uint8_t lowestAlpha = 255;
         for (size_t i = 3; i < t.rgba.size(); i += 4)
             lowestAlpha = std::min(lowestAlpha, t.rgba[i]);
-        EXPECT_EQ(lowestAlpha == 0, spec.alpha);
+        const bool lettering =
+            std::count(std::begin(kLetterings), std::end(kLetterings), std::string(file.path)) ||
+            file.path == kLoadingPictureFile;
+        EXPECT_EQ(lowestAlpha == 0, lettering);
     }
-    // The demo spells the loading picture's path with a backslash.
-    BoxLog log;
-    EXPECT_TRUE(Overlay("Text\\loading.png").loaded);
-    EXPECT_TRUE(log.texts.empty());
 }
 
 // The loading lettering is light so that the tint shows; the names are dark on the white
@@ -216,49 +205,38 @@ TEST(Pictures, TurningBackgroundLooksTheSameAfterASixthOfATurn) {
     EXPECT_GT(contrast / count, 0.06);
 }
 
-// Each file holds one mesh with normals only and nothing after it (flag 'N', version 1, one
-// mesh, no textures; then V, T, normals, no colours, no texture coordinates, no texture),
-// closed, with unit normals, sized for its scene.
+// One mesh each, closed (every directed edge once and its reverse once), wound
+// counter-clockwise from outside (positive volume), unit normals, none pointing inward
+// wholesale, and sized for its scene.
 TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
     TestWindow();
     EnterDemoFolder();
-    for (const char* path : kModels) {
-        SCOPED_TRACE(path);
-        std::vector<uint8_t> bytes = ReadFileBytes(path);
-        ASSERT_GE(bytes.size(), 40u);
-        int32_t word[10];
-        std::memcpy(word, bytes.data(), sizeof word);
-        const int32_t want[10] = {78, 1, 1, 0, word[4], word[5], 1, 0, 0, 0};
-        EXPECT_TRUE(std::equal(word, word + 10, want));
-        EXPECT_EQ(static_cast<int64_t>(bytes.size()), 40 + 24 * int64_t(word[4]) + 12 * word[5]);
+    for (const AssetFile& file : kAssetFiles) {
+        if (file.kind != AssetKind::Model)
+            continue;
+        SCOPED_TRACE(file.path);
         BoxLog log;
-        Model model(path);
-        EXPECT_TRUE(log.texts.empty()) << log.texts.front();
+        Model model(file.path);
         ASSERT_EQ(model.meshNum, 1);
         const Mesh& mesh = *model.meshes[0];
         ASSERT_TRUE(mesh.indexed && mesh.normals);
         EXPECT_TRUE(model.textureNum == 0 && !mesh.colors && mesh.texture == -1);
-        const float* v = mesh.vertices;
+        const float *v = mesh.vertices, *n = mesh.normals;
         float worstNormalError = 0;
         double lo[3] = {1e9, 1e9, 1e9}, hi[3] = {-1e9, -1e9, -1e9}, radius = 0;
-        for (int32_t i = 0; i < mesh.vertexNum; ++i) {
-            const float* n = &mesh.normals[i * 3];
+        for (int32_t i = 0; i < 3 * mesh.vertexNum; i += 3) {
             worstNormalError =
-                std::max(worstNormalError,
-                         std::fabs(std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) - 1));
-            for (int a = 0; a < 3; ++a) {
-                lo[a] = std::min(lo[a], double(v[i * 3 + a]));
-                hi[a] = std::max(hi[a], double(v[i * 3 + a]));
-            }
-            radius = std::max(radius, std::hypot(double(v[i * 3]), v[i * 3 + 1], v[i * 3 + 2]));
+                std::max(worstNormalError, std::fabs(std::hypot(n[i], n[i + 1], n[i + 2]) - 1.0f));
+            radius = std::max(radius, std::hypot(double(v[i]), v[i + 1], v[i + 2]));
+            for (int a = 0; a < 3; ++a)
+                lo[a] = std::min(lo[a], double(v[i + a])),
+                hi[a] = std::max(hi[a], double(v[i + a]));
         }
+        const double widest = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
         EXPECT_LT(worstNormalError, 1e-4f);
-        // Each directed edge once and its reverse once: closed and consistently wound. The
-        // volume is positive when wound counter-clockwise from outside; smooth normals may
-        // lean past a sliver of a face, but none should point inward wholesale.
         std::map<std::pair<uint32_t, uint32_t>, int> directed;
         double volume = 0;
-        size_t inwardNormals = 0;
+        size_t inward = 0;
         for (int32_t t = 0; t < mesh.triangleNum; ++t) {
             const uint32_t* tri = &mesh.indices[t * 3];
             for (int e = 0; e < 3; ++e)
@@ -269,21 +247,20 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
             const double face[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
                                     ab[0] * ac[1] - ab[1] * ac[0]};
             volume += (a[0] * face[0] + a[1] * face[1] + a[2] * face[2]) / 6.0;
-            for (int k = 0; k < 3; ++k) {
-                const float* n = &mesh.normals[tri[k] * 3];
-                inwardNormals += face[0] * n[0] + face[1] * n[1] + face[2] * n[2] < 0;
-            }
+            for (int k = 0; k < 3; ++k)
+                inward += face[0] * n[tri[k] * 3] + face[1] * n[tri[k] * 3 + 1] +
+                              face[2] * n[tri[k] * 3 + 2] <
+                          0;
         }
-        size_t openOrTornEdges = 0;
+        size_t openOrTorn = 0;
         for (const auto& [edge, count] : directed) {
             auto reverse = directed.find({edge.second, edge.first});
-            openOrTornEdges += count != 1 || reverse == directed.end() || reverse->second != 1;
+            openOrTorn += count != 1 || reverse == directed.end() || reverse->second != 1;
         }
-        EXPECT_EQ(openOrTornEdges, 0u);
+        EXPECT_EQ(openOrTorn, 0u);
         EXPECT_GT(volume, 0.0);
-        EXPECT_LT(inwardNormals, static_cast<size_t>(mesh.triangleNum) * 3 / 1000);
-        const double widest = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
-        if (std::string(path) == "Models/cross.mesh") {
+        EXPECT_LT(inward, static_cast<size_t>(mesh.triangleNum) * 3 / 1000);
+        if (file.global == &g_crossModel) {
             // Across the camera's view from 20 units; the spheres keep 7 units away and are
             // 1 unit in radius, so even the tumbling tips must stay well inside 6.
             EXPECT_TRUE(widest >= 4.0 && widest <= 5.0 && radius < 3.0) << widest << " " << radius;
@@ -292,7 +269,7 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
             EXPECT_TRUE(widest >= 2.0 && widest < 3.0 && radius < 1.5) << widest << " " << radius;
         }
         model.draw();
-        EXPECT_TRUE(log.texts.empty());
+        EXPECT_TRUE(log.texts.empty()) << log.texts.front();
     }
 }
 
@@ -407,14 +384,10 @@ TEST(Generator, MakesTheSameBytesAgain) {
     std::string command = "(";
     for (const char* part : {"pictures", "meshes", "music"})
         command += "'" + generator + "' " + part + " '" + again.path + "' & ";
-    command += "wait) && test -f '" + again.file(kMusic) + "'";
+    command += "wait) && test -f '" + again.file(kSoundtrackFile) + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    std::vector<std::string> files;
-    for (const PictureSpec& p : kPictures)
-        files.push_back(p.path);
-    files.insert(files.end(), std::begin(kModels), std::end(kModels));
-    files.push_back(kMusic);
-    for (const std::string& name : files) {
+    for (const AssetFile& file : kAssetFiles) {
+        const std::string name = PlatformPath(file.path);
         SCOPED_TRACE(name);
         std::vector<uint8_t> built = ReadFileBytes(DemoDir() + "/" + name);
         EXPECT_FALSE(built.empty());

