@@ -7,9 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace {
 struct Target {
@@ -33,10 +31,8 @@ std::vector<std::string> Inputs(const std::string& folder) {
 }
 
 std::string ReadText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::string s = text.str();
+    const std::vector<uint8_t> bytes = ReadFileBytes(path);
+    std::string s(bytes.begin(), bytes.end());
     while (!s.empty() && s.back() == '\n')
         s.pop_back();
     return s;
