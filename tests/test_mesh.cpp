@@ -400,7 +400,8 @@ TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
         mesh->list = list;
     CompileFieldSphere();
     CompileSolidCube(kCreditsCubeEdge / 4);
-    ASSERT_NE(g_sphereList, 0u);
+    const GLuint sphereList = g_sphereList;
+    ASSERT_NE(sphereList, 0u);
     size_t drawn = 0; // pixels not black
     for (size_t i = 0; i < direct.size(); i += 4)
         drawn += direct[i] + direct[i + 1] + direct[i + 2] > 0;
@@ -410,4 +411,5 @@ TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
         WritePng("direct.png", direct, 800, 600);
         WritePng("compiled.png", frame(), 800, 600);
     }
+    EXPECT_EQ(g_sphereList, sphereList) << "compiled once, not on every draw";
 }
