@@ -159,7 +159,7 @@ TEST(Pictures, LetteringIsShadedForItsBackdropAndNamesFitApart) {
 TEST(Pictures, BrightnessSuitsHowEachPictureIsDrawn) {
     TestWindow();
     EnterDemoFolder();
-    const Texels blob = Load("Textures/blob.jpg");
+    const Texels blob = Load(kParticlePictureFile);
     EXPECT_GT(blob.at(blob.w / 2, blob.h / 2)[0], 240);
     int brightestEdge = 0;
     for (int i = 0; i < blob.w; ++i)

@@ -1,5 +1,6 @@
 // rerovuz-capture: the same bytes on every run, the soundtrack in step with the frames, and a
 // command line scripts can rely on.
+#include "music/music.h"
 #include "platform/audio.h"
 #include "test_support.h"
 
@@ -71,7 +72,7 @@ TEST(Capture, SoundtrackIsSilentUntilTheMusicStartsThenIsTheStream) {
 
     // From there on it is the soundtrack itself, as the audio layer decodes it.
     ASSERT_TRUE(AudioInit(44100));
-    uint32_t stream = AudioStreamOpenFile((DemoDir() + "/Music/Quirnstadbek.mp3").c_str());
+    uint32_t stream = AudioStreamOpenFile((DemoDir() + "/" + kSoundtrackFile).c_str());
     ASSERT_NE(stream, 0u);
     const int count = 44100;
     std::vector<float> pcm(count * 2);

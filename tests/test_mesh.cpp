@@ -4,6 +4,7 @@
 #include "resources/mesh.h"
 #include "resources/mesh_file.h"
 #include "resources/texture.h"
+#include "scenes/asset_list.h"
 #include "scenes/solid_cube.h"
 #include "test_support.h"
 
@@ -348,8 +349,11 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
 // gives exactly the pixels of the same calls made directly: lit, sphere-mapped and squashed
 // as in the scenes.
 TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
-    Model cross((DemoDir() + "/Models/cross.mesh").c_str());
-    Model round((DemoDir() + "/Models/rundingdings.mesh").c_str());
+    std::vector<std::unique_ptr<Model>> models; // the cross, then the round ones
+    for (const AssetFile& file : kAssetFiles)
+        if (file.kind == AssetKind::Model)
+            models.emplace_back(new Model((DemoDir() + "/" + file.path).c_str()));
+    ASSERT_EQ(models.size(), 2u);
     Texture texture;
     ASSERT_TRUE(LoadTexture(texture, (DemoDir() + "/Textures/oooh.png").c_str()));
     g_quadric = gluNewQuadric();
@@ -373,10 +377,10 @@ TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
         glTranslatef(0, 0, -10);
         glRotatef(40, 0.5f, 0.8f, 0.3f);
         glScalef(1, 0.4f, 1);
-        cross.draw();
+        models[0]->draw();
         glLoadIdentity();
         glTranslatef(3, -2, -9);
-        round.draw();
+        models[1]->draw();
         glDisable(GL_TEXTURE_GEN_S);
         glDisable(GL_TEXTURE_GEN_T);
         glLoadIdentity();
@@ -392,7 +396,7 @@ TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
     };
     // Direct: the meshes' lists set aside, the sphere and the cube not compiled yet.
     std::vector<std::pair<Mesh*, GLuint>> lists;
-    for (Model* model : {&cross, &round})
+    for (const auto& model : models)
         for (int32_t i = 0; i < model->meshNum; ++i)
             lists.emplace_back(model->meshes[i], std::exchange(model->meshes[i]->list, 0));
     const std::vector<uint8_t> direct = frame();

@@ -146,10 +146,10 @@ std::string Code(uint32_t code) {
     return "BASS Error!\nErrorcode: " + std::to_string(code);
 }
 
-// Folder holding Music/Quirnstadbek.mp3 as the demo looks for it, made the working folder.
+// Folder holding the soundtrack where the demo looks for it, made the working folder.
 struct SoundtrackFolder {
     TempDir dir;
-    std::string file = dir.file("Music/Quirnstadbek.mp3");
+    std::string file = dir.file(kSoundtrackFile);
     SoundtrackFolder() {
         std::filesystem::create_directories(dir.file("Music"));
         if (chdir(dir.path.c_str()) != 0)

@@ -55,7 +55,8 @@ void WriteBlob(const std::string& folder) {
             for (int c = 0; c < 3; ++c)
                 rgb[(y * n + x) * 3 + c] = static_cast<uint8_t>(255.0 * v + 0.5);
         }
-    ASSERT_NE(stbi_write_jpg((folder + "/Textures/blob.jpg").c_str(), n, n, 3, rgb.data(), 95), 0);
+    ASSERT_NE(
+        stbi_write_jpg((folder + "/" + kParticlePictureFile).c_str(), n, n, 3, rgb.data(), 95), 0);
 }
 
 // The formation step after one update `seconds` later.
@@ -130,7 +131,7 @@ TEST(ParticleSystem, DrawsFollowTheSphereFieldAndAMissingTextureGivesPlainSquare
 
     ASSERT_TRUE(g_particleTexture && !g_particleTexture->loaded);
     ASSERT_EQ(boxes.reports().size(), 1u);
-    EXPECT_NE(boxes.reports()[0].find("Textures/blob.jpg"), std::string::npos);
+    EXPECT_NE(boxes.reports()[0].find(kParticlePictureFile), std::string::npos);
 
     // Untextured, a particle is a plain white square of 1 x 1 before scaling.
     for (Particle& p : ps->particles)

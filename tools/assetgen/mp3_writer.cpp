@@ -1,5 +1,6 @@
 // MP3 encoding through LAME, and the soundtrack file.
 #include "image.h"
+#include "music/music.h"
 #include "soundtrack.h"
 
 #include <cstdio>
@@ -64,7 +65,7 @@ bool WriteMp3(const StereoBuffer& audio, int kilobitsPerSecond, const std::strin
 
 bool WriteSoundtrack(const std::string& demoDir) {
     StereoBuffer audio = ComposeSoundtrack();
-    std::string path = demoDir + "/Music/Quirnstadbek.mp3";
+    std::string path = demoDir + "/" + kSoundtrackFile;
     if (!WriteMp3(audio, 160, path)) {
         std::fprintf(stderr, "assetgen: can't write %s\n", path.c_str());
         return false;
