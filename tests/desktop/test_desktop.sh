@@ -14,7 +14,7 @@ stop_servers() {
     [ ${#servers[@]} = 0 ] || { kill "${servers[@]}"; wait "${servers[@]}"; } 2>/dev/null
     servers=()
 }
-trap '[ -n "${demo:-}" ] && kill -KILL -- -"$demo"; stop_servers; rm -rf "$work"' EXIT
+trap '[ -n "${demo:-}" ] && kill -KILL -- -"$demo" 2>/dev/null; stop_servers; rm -rf "$work"' EXIT
 ok() { echo "ok: $*"; }
 fail() { echo "FAIL: $*"; sed 's/^/    /' "$work/out" 2>/dev/null; failed=1; }
 
