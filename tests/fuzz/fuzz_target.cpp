@@ -4,8 +4,7 @@
 #include <cstdio>
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // The readers' reports and the text reader's line feeds would drown libFuzzer's output,
-    // which goes to standard error.
+    // The readers' reports would drown libFuzzer's output, which goes to standard error.
     if (!std::freopen("/dev/null", "w", stdout))
         return 1;
     HarnessSetUp();
