@@ -1,7 +1,7 @@
 // Compares a recording of the demo's sound (raw 16-bit stereo at 44.1 kHz, as parec writes it
 // from a sound server's monitor) with the soundtrack as the audio layer decodes it.
 //
-//   recording_check RECORDING SOUNDTRACK_MP3 FROM TO STEP
+//   recording_check RECORDING DEMO_FOLDER FROM TO STEP
 //
 // The music starts at the recording's first sound. In every STEP seconds from FROM to TO after
 // that, a stretch (0.1 to 0.25 s) clear of the sound server's gaps (the digital silence it plays
@@ -10,6 +10,7 @@
 // than 6 dB off, or out of place: the music falls behind by what the gaps held back unless the
 // audio layer moves it on to the clock, within one device buffer (93 ms) either way. Exit 3 when
 // the recording does not reach TO yet.
+#include "music/music.h"
 #include "platform/audio.h"
 
 #include <cmath>
@@ -18,6 +19,7 @@
 #include <fstream>
 #include <iterator>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace {
@@ -51,7 +53,8 @@ int main(int argc, char** argv) {
         recorded[i] = int16_t(uint8_t(bytes[2 * i]) | bytes[2 * i + 1] << 8) / 32768.0f;
 
     setenv("SDL_AUDIODRIVER", "dummy", 1); // decoded only, never played
-    const uint32_t stream = AudioInit(kRate) ? AudioStreamOpenFile(argv[2]) : 0;
+    const std::string soundtrack = std::string(argv[2]) + "/" + kSoundtrackFile;
+    const uint32_t stream = AudioInit(kRate) ? AudioStreamOpenFile(soundtrack.c_str()) : 0;
     const int64_t length = AudioStreamLength(stream);
     if (length <= 0)
         return 2;

@@ -176,7 +176,7 @@ servers+=($!)
 if launch Escape SDL_AUDIODRIVER=pulseaudio && check_window "with sound"; then
     # Until the recording holds the stretch checked: 5 to 11 s after the music starts.
     for i in $(seq 60); do
-        "$recording_check" "$work/rec.raw" "$demo_dir/Music/Quirnstadbek.mp3" 5 11 0.25 \
+        "$recording_check" "$work/rec.raw" "$demo_dir" 5 11 0.25 \
             >"$work/check" 2>&1
         result=$?
         [ $result -ne 3 ] && break

@@ -116,7 +116,7 @@ void FuzzPicture(const uint8_t* data, size_t size) {
 }
 
 void FuzzMusic(const uint8_t* data, size_t size) {
-    WriteInput("Music/Quirnstadbek.mp3", data, size);
+    WriteInput(kSoundtrackFile, data, size);
     Music music;
     music.play();
     for (int64_t step : {int64_t{0}, kTicksPerSecond / 100, kTicksPerSecond * 3 / 10,
