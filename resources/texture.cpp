@@ -157,6 +157,10 @@ bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int
     }
     if (rowAlignment != 1)
         glPixelStorei(GL_UNPACK_ALIGNMENT, rowAlignment);
+    // The mipmapped filter before the first level: a driver sizing storage from the filter
+    // then makes room for every level at once, instead of keeping level 0 apart and copying
+    // it over at the first draw (seen with Mesa: a second copy of every level 0 until then).
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
     // GLU reads the driver's version string before building mipmaps and crashes on the null it
     // gets where no context could be made: that takes the path of a failed build (non-zero).
     const GLint built = glGetString(GL_VERSION)
@@ -164,17 +168,15 @@ bool UploadTexture(Texture& texture, const unsigned char* pixels, int width, int
                                                 GL_UNSIGNED_BYTE, pixels)
                             : -1;
     CheckGlError();
-    GLint minFilter = GL_LINEAR_MIPMAP_NEAREST;
     if (built != 0) {
         ReportError("Texture load: Can't make mipmaps of the texture in databuffer for some "
                     "reason.");
         glTexImage2D(GL_TEXTURE_2D, 0, internalFormat, width, height, 0, format, GL_UNSIGNED_BYTE,
                      pixels);
-        minFilter = GL_LINEAR;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     }
     if (rowAlignment != 1)
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     CheckGlError();
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);

@@ -9,12 +9,11 @@
 #include "music/music.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/process.h"
 #include "platform/window.h"
 #include "scenes/assets.h"
 #include "scenes/scenes.h"
-#include "tools/bench/bench_report.h"
-#include "tools/bench/frametime_plot.h"
-#include "tools/bench/gl_counter.h"
+#include "tools/bench/bench.h"
 #include "tools/capture/offscreen.h"
 
 #include <GL/gl.h>
@@ -24,13 +23,10 @@
 #include <dlfcn.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
 using nlohmann::json;
 
 namespace {
@@ -116,6 +112,7 @@ bool Write() {
     return static_cast<bool>(file);
 }
 
+// Sized on first use: the passes that compare nothing do not hold them.
 void ReadBack(std::vector<uint8_t>& pixels) {
     pixels.resize(static_cast<size_t>(kOffscreenWidth) * kOffscreenHeight * 4);
     ReadBackBuffer(pixels.data());
@@ -206,9 +203,8 @@ template <class F> F Find(const char* name) {
 
 // One frame of the demo as the pass wants it.
 void DrawFrame() {
-    static const auto calls = Find<GlCounterCallsFn>(GL_COUNTER_CALLS);
-    static const auto reset = Find<GlCounterResetFn>(GL_COUNTER_RESET);
-    static const auto swallow = Find<GlCounterSwallowFn>(GL_COUNTER_SWALLOW);
+    static const auto take = Find<decltype(&GlCounterTake)>("GlCounterTake");
+    static const auto swallow = Find<decltype(&GlCounterSwallow)>("GlCounterSwallow");
     static int lastScene = -1, sceneFrame = 0;
     const int scene = g.drawnScene = g_sceneIndex;
     const bool inScene = scene >= 0 && scene < kSceneNum;
@@ -221,13 +217,13 @@ void DrawFrame() {
         g_music->updateSpectrum();
         frame.spectrumUs = (Ns() - start) * 1e-3;
         g_music->stream = 0;
-        reset();
+        take();
         swallow(1);
         start = Ns();
         g_demo->frame();
         frame.logicUs = (Ns() - start) * 1e-3;
         swallow(0);
-        frame.glCalls = static_cast<int64_t>(calls());
+        frame.glCalls = static_cast<int64_t>(take());
         g_music->stream = stream;
     } else if (inScene && g.mode == "floor") {
         sceneFrame = scene == lastScene ? sceneFrame + 1 : 0;
@@ -249,7 +245,7 @@ int RunChild() {
     StartOffscreen(kTicksPerSecond, 0);
     PlatformSetPresentHook(OnPresent, nullptr);
     g.lastPresentEnd = Ns();
-    if (g.mode == "logic" && !Find<GlCounterSwallowFn>(GL_COUNTER_SWALLOW)) {
+    if (g.mode == "logic" && !Find<void*>("GlCounterSwallow")) {
         std::fprintf(stderr, "rerovuz-bench: the GL call counter is not preloaded\n");
         return 1;
     }
@@ -277,43 +273,41 @@ struct Parent {
     int startupRuns = 3;
 };
 
-// Runs one pass in a fresh process and reads what it wrote; null when it failed.
-json Spawn(const Parent& p, const std::string& mode, const std::string& ticks = "") {
-    const std::string result = p.out + "/pass-" + mode + ".json";
-    std::string words[] = {
-        p.self,    "--child", mode,         "--assets",          p.assets, "--result", result,
-        "--ticks", ticks,     "--spawn-ns", std::to_string(Ns())};
-    std::vector<char*> argv;
-    for (std::string& word : words)
-        argv.push_back(word.data());
-    argv.push_back(nullptr);
+// The file a pass writes its figures to.
+std::string PassFile(const std::string& out, const std::string& mode) {
+    return out + "/pass-" + mode + ".json";
+}
+
+// Runs one pass in a fresh process and reads what it wrote; null when it failed. The demo
+// pass's file stays: the later passes read its counter steps.
+json Spawn(const Parent& p, const std::string& mode) {
+    const std::string result = PassFile(p.out, mode);
+    auto quote = [](const std::string& word) { return PlatformQuoteArgument(word); };
     // Only the logic pass runs behind the counter; the timed passes talk to the driver.
-    if (mode == "logic")
-        setenv("LD_PRELOAD", p.counter.c_str(), 1);
-    else
-        unsetenv("LD_PRELOAD");
-    pid_t pid;
-    int status = 0;
-    if (posix_spawn(&pid, p.self.c_str(), nullptr, nullptr, argv.data(), environ) != 0 ||
-        waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "rerovuz-bench: the %s pass failed\n", mode.c_str());
-        return nullptr;
-    }
+    const std::string command =
+        (mode == "logic" ? "LD_PRELOAD=" + quote(p.counter) + " " : std::string()) + quote(p.self) +
+        " --child " + mode + " --assets " + quote(p.assets) + " --out " + quote(p.out) +
+        " --spawn-ns " + std::to_string(Ns());
+    const bool ran = PlatformRunCommand(command);
     std::ifstream in(result);
     json j = json::parse(in, nullptr, false);
-    std::remove(result.c_str());
-    return j.is_discarded() ? json(nullptr) : j;
+    if (mode != "demo")
+        std::remove(result.c_str());
+    if (ran && !j.is_discarded())
+        return j;
+    std::fprintf(stderr, "rerovuz-bench: the %s pass failed\n", mode.c_str());
+    return nullptr;
 }
 
 // Copies one pass's measurements into the demo pass's frames; false when it drew others.
-template <class Copy> bool Join(std::vector<Frame>& frames, const json& pass, Copy copy) {
+bool Join(json& frames, const json& pass, std::initializer_list<const char*> keys) {
     if (pass.is_null() || pass["frames"].size() != frames.size())
         return false;
-    const std::vector<Frame> theirs = pass["frames"].get<std::vector<Frame>>();
     for (size_t i = 0; i < frames.size(); ++i) {
-        if (theirs[i].scene != frames[i].scene)
+        if (pass["frames"][i]["scene"] != frames[i]["scene"])
             return false;
-        copy(frames[i], theirs[i]);
+        for (const char* key : keys)
+            frames[i][key] = pass["frames"][i][key];
     }
     return true;
 }
@@ -338,7 +332,7 @@ int RunParent(const Parent& p) {
     std::fprintf(stderr, "rerovuz-bench: a process that only opens the window, then the demo "
                          "at the machine's own rate (about 75 s)\n");
     const json baseline = Spawn(p, "baseline");
-    const json demo = Spawn(p, "demo");
+    json demo = Spawn(p, "demo");
     if (baseline.is_null() || demo.is_null())
         return 1;
     runs.machine["renderer"] = demo["renderer"];
@@ -348,12 +342,6 @@ int RunParent(const Parent& p) {
     runs.loadedPeakMiB = demo["loaded_peak_mib"];
     runs.textureMiB = demo["texture_mib"];
     runs.loads.push_back(demo);
-    runs.frames = demo["frames"].get<std::vector<Frame>>();
-    const std::string ticks = p.out + "/ticks.txt";
-    std::ofstream file(ticks);
-    for (const Frame& f : runs.frames)
-        file << f.stepNs << "\n";
-    file.close();
 
     std::fprintf(stderr, "rerovuz-bench: loading in %d more fresh processes\n", p.startupRuns - 1);
     for (int run = 1; run < p.startupRuns; ++run) {
@@ -363,23 +351,16 @@ int RunParent(const Parent& p) {
     }
     std::fprintf(stderr, "rerovuz-bench: scene logic against a do-nothing driver, then the "
                          "renderer's floor beside the demo (about 2 min)\n");
-    const bool joined = Join(runs.frames, Spawn(p, "logic", ticks),
-                             [](Frame& f, const Frame& o) {
-                                 f.logicUs = o.logicUs;
-                                 f.spectrumUs = o.spectrumUs;
-                                 f.glCalls = o.glCalls;
-                             }) &&
-                        Join(runs.frames, Spawn(p, "floor", ticks), [](Frame& f, const Frame& o) {
-                            f.floorMs = o.floorMs;
-                            f.besideMs = o.besideMs;
-                            f.checked = o.checked;
-                            f.worstDifference = o.worstDifference;
-                        });
-    std::remove(ticks.c_str());
+    const bool joined =
+        Join(demo["frames"], Spawn(p, "logic"), {"logicUs", "spectrumUs", "glCalls"}) &&
+        Join(demo["frames"], Spawn(p, "floor"),
+             {"floorMs", "besideMs", "checked", "worstDifference"});
+    std::remove(PassFile(p.out, "demo").c_str());
     if (!joined) {
         std::fprintf(stderr, "rerovuz-bench: a pass failed or drew other frames\n");
         return 1;
     }
+    runs.frames = demo["frames"].get<std::vector<Frame>>();
     runs.machine["loadavg_after"] = Line("/proc/loadavg", "");
 
     const json report = BuildReport(runs);
@@ -408,15 +389,8 @@ int main(int argc, char** argv) {
             (key == "--out" ? p.out : p.assets) = std::filesystem::absolute(value);
         else if (key == "--startup-runs")
             p.startupRuns = std::max(1, std::atoi(value.c_str()));
-        else if (key == "--result")
-            g.result = value;
         else if (key == "--spawn-ns")
             g.spawnNs = std::atoll(value.c_str());
-        else if (key == "--ticks" && !value.empty()) {
-            std::ifstream in(value);
-            for (long long tick; in >> tick;)
-                g.ticks.push_back(tick);
-        }
     }
     if (argc % 2 == 0) {
         std::fprintf(stderr, "usage: rerovuz-bench [--out DIR] [--assets DIR] [--startup-runs N]"
@@ -426,6 +400,11 @@ int main(int argc, char** argv) {
     }
     if (g.mode.empty())
         return RunParent(p);
+    g.result = PassFile(p.out, g.mode);
+    if (g.mode == "logic" || g.mode == "floor") // step as the demo pass did
+        for (const Frame& frame : json::parse(std::ifstream(PassFile(p.out, "demo")))["frames"]
+                                      .get<std::vector<Frame>>())
+            g.ticks.push_back(frame.stepNs);
     if (!PlatformChangeFolder(p.assets.c_str())) {
         std::fprintf(stderr, "rerovuz-bench: cannot enter %s\n", p.assets.c_str());
         return 1;

@@ -1,7 +1,9 @@
-// One stand-in per GL entry point the scenes, and GLU for them, call while drawing a frame
-// (glCallList for what is compiled at loading). Calls made inside GLU
-// (gluSphere, gluLookAt) arrive here one by one, so the count is what the driver sees.
-#include "tools/bench/gl_counter.h"
+// The GL call counter: one stand-in per GL entry point the scenes, and GLU for them, call while
+// drawing a frame (glCallList for what is compiled at loading), counting the calls and, when
+// asked, swallowing them, so that a frame's own work is timed against a driver that does
+// nothing. Calls made inside GLU (gluLookAt) arrive one by one, so the count is what the
+// driver sees. Queries, texture uploads and start-up state always reach the driver.
+#include "tools/bench/bench.h"
 
 #include <GL/gl.h>
 #include <cstdio>
@@ -79,11 +81,10 @@ void* Driver(const char* name) {
     }
 GL_COUNTED_CALLS(GL_STAND_IN)
 
-extern "C" __attribute__((visibility("default"))) uint64_t GlCounterCalls() {
-    return g_calls;
-}
-extern "C" __attribute__((visibility("default"))) void GlCounterReset() {
+extern "C" __attribute__((visibility("default"))) uint64_t GlCounterTake() {
+    const uint64_t calls = g_calls;
     g_calls = 0;
+    return calls;
 }
 extern "C" __attribute__((visibility("default"))) void GlCounterSwallow(int swallow) {
     g_swallow = swallow != 0;

@@ -1,4 +1,5 @@
-// What the benchmark's passes measured, frame by frame, and the figures drawn from it.
+// What the benchmark's passes measure frame by frame, the figures drawn from it (the report,
+// its printed table and the frame-time plot), and the GL call counter's entry points.
 #pragma once
 
 #include <cstdint>
@@ -32,23 +33,6 @@ NLOHMANN_DEFINE_TYPE_NON_INTRUSIVE(Percentiles, mean, p50, p95, p99, max)
 // Nearest-rank percentiles of the values that are not negative (not measured), any order;
 // all zero when none is.
 Percentiles Summarise(const std::vector<double>& values);
-double Median(std::vector<double> values);
-
-struct SceneFigures {
-    int frames = 0;
-    double seconds = 0; // the scene's length as the demo's clocks saw it
-    double fps = 0;     // frames over the sum of their frame times
-    Percentiles ms, floorMs, besideMs, logicUs, spectrumUs;
-    // Median and mean of the frames beside the floor over the floor's: both from the floor
-    // pass, where they run side by side under the same load on the machine.
-    double ratio = 0, ratioMean = 0;
-    double glCallsPerFrame = 0;
-    double peakRssMiB = 0;
-    int checked = 0, identical = 0, worstDifference = 0;
-};
-
-// One entry per scene of the table, from the frames of that scene.
-std::vector<SceneFigures> FiguresByScene(const std::vector<Frame>& frames);
 
 struct BenchRuns {
     nlohmann::json machine;
@@ -58,6 +42,17 @@ struct BenchRuns {
     std::vector<Frame> frames;
 };
 
-// The report (report.json), targets included, and the table printed at the end of a run.
+// The report (report.json) with each scene's figures and the targets, and the table printed
+// at the end of a run.
 nlohmann::json BuildReport(const BenchRuns& runs);
 std::string ReportTable(const nlohmann::json& report);
+// The frame times over the demo's own time, loading and the scenes as bands: a PNG drawn by
+// gnuplot. False when there is nothing to plot or gnuplot failed.
+bool WriteFrametimePlot(const std::vector<Frame>& frames, const std::string& path, int width = 1400,
+                        int height = 560);
+
+// The GL call counter (gl_counter.cpp), preloaded into the logic pass and found with dlsym.
+extern "C" {
+uint64_t GlCounterTake();           // calls since the last take
+void GlCounterSwallow(int swallow); // nonzero: the stand-ins no longer call the driver
+}
