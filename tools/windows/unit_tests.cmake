@@ -10,9 +10,6 @@ configure_file(${REROVUZ_WIN_DEPS}/bin/lame.exe ${CMAKE_CURRENT_BINARY_DIR}/lame
 set(TEST_ARGS_test_music --gtest_filter=-AudioPlayback.DeviceReceivesTheStreamAtItsVolume)
 # SIGTERM is Linux's way to end the demo (Windows' console events end it here).
 set(TEST_ARGS_test_shell --gtest_filter=-Interrupt.*)
-# Windows cannot cap a process's address space for the allocation failure case.
-set_source_files_properties(${CMAKE_CURRENT_SOURCE_DIR}/test_texture.cpp PROPERTIES
-    COMPILE_DEFINITIONS REROVUZ_NO_ADDRESS_LIMIT)
 
 # The checks that need Wine's desktop. Like the suites, they run through
 # tools/windows/wine_session.sh, which gives them a display, a Wine prefix and a home with a
