@@ -87,13 +87,14 @@ void BoxLog::clear() {
 
 TempDir::TempDir() {
     // create_directory says whether this call made the folder, so a name another process
-    // took at the same moment is never shared.
+    // took at the same moment is never shared. The space goes through every path and command
+    // line the tests hand on.
     std::random_device random;
     std::error_code error;
     const auto base = std::filesystem::temp_directory_path(error);
     for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
         char name[32];
-        std::snprintf(name, sizeof name, "rerovuz-test-%08x", static_cast<unsigned>(random()));
+        std::snprintf(name, sizeof name, "rerovuz test %08x", static_cast<unsigned>(random()));
         if (std::filesystem::create_directory(base / name, error))
             path = (base / name).generic_string();
     }
