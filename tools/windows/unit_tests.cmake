@@ -3,9 +3,9 @@
 # suites draw through the windows driver and ask for no message boxes.
 set(TEST_DRIVERS "SDL_VIDEODRIVER=windows;SDL_AUDIODRIVER=dummy;REROVUZ_NO_BOXES=1")
 # Left out: test_assets (the assets are the Linux build's files, checked there, and their
-# generator is a Linux program), test_hostile_assets (starts the capture through fork with
-# Linux capabilities dropped), test_bench (the benchmark and its GL call counter are Linux
-# tools) and test_regressions (its fuzz harness is built with the Linux suites only).
+# generator is a Linux program), test_hostile_assets (drops Linux capabilities so that a file
+# of mode 000 is unreadable even to root), test_bench (the benchmark and its GL call counter
+# are Linux tools) and test_regressions (its fuzz harness is built with the Linux suites only).
 list(FILTER TEST_SOURCES EXCLUDE REGEX "/test_(assets|hostile_assets|bench|regressions)\\.cpp$")
 # test_music encodes its tones with lame: the Windows build of it, put beside the suites,
 # where a program they start is looked for first.
