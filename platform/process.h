@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // Points SDL at drivers that draw and play without a screen or sound device a user would
 // see or hear, and without message boxes: SDL's offscreen and dummy drivers where they can
@@ -23,3 +24,12 @@ bool PlatformRunCommand(const std::string& commandLine);
 FILE* PlatformOpenPipe(const std::string& commandLine);
 // Closes the pipe and waits for the program; true when it exited with 0.
 bool PlatformClosePipe(FILE* pipe);
+
+// Starts args[0] (a path, or a name looked up on the search path) with the other arguments as
+// given, its standard output and error sent to the files `out` and `err` ("": thrown away).
+// Returns a number for PlatformWaitProgram, or -1 when it could not start.
+int PlatformStartProgram(const std::vector<std::string>& args, const std::string& out,
+                         const std::string& err);
+// Waits for a started program: its exit code, or -1 when it did not start, a signal ended it,
+// or it ran longer than `limitSeconds` (it is then killed).
+int PlatformWaitProgram(int program, int limitSeconds);

@@ -59,3 +59,67 @@ FILE* PlatformOpenPipe(const std::string& commandLine) {
 bool PlatformClosePipe(FILE* pipe) {
     return pipe && _pclose(pipe) == 0;
 }
+
+namespace {
+std::wstring Wide(const std::string& utf8) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], n);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+// A file the child inherits as a standard handle; "" is the null device.
+HANDLE InheritedOutput(const std::string& path) {
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    return CreateFileW(path.empty() ? L"NUL" : Wide(path).c_str(), GENERIC_WRITE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+} // namespace
+
+int PlatformStartProgram(const std::vector<std::string>& args, const std::string& out,
+                         const std::string& err) {
+    if (args.empty())
+        return -1;
+    std::string commandLine;
+    for (const std::string& arg : args)
+        commandLine += (commandLine.empty() ? "" : " ") + PlatformQuoteArgument(arg);
+    std::wstring line = Wide(commandLine);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = InheritedOutput(out);
+    startup.hStdError = InheritedOutput(err);
+    PROCESS_INFORMATION process = {};
+    // With no application name, the first word is looked up as a command would be: the
+    // caller's folder, the system folders, then the search path, ".exe" added.
+    const bool started = startup.hStdOutput != INVALID_HANDLE_VALUE &&
+                         startup.hStdError != INVALID_HANDLE_VALUE &&
+                         CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    for (HANDLE handle : {startup.hStdOutput, startup.hStdError})
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+    if (!started)
+        return -1;
+    CloseHandle(process.hThread);
+    // Only the low 32 bits of a handle are significant, so it fits the int the callers keep.
+    return static_cast<int>(reinterpret_cast<intptr_t>(process.hProcess));
+}
+
+int PlatformWaitProgram(int program, int limitSeconds) {
+    if (program == -1)
+        return -1;
+    HANDLE process = reinterpret_cast<HANDLE>(static_cast<intptr_t>(program));
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(process, static_cast<DWORD>(limitSeconds) * 1000) != WAIT_OBJECT_0) {
+        TerminateProcess(process, code);
+        WaitForSingleObject(process, INFINITE);
+    } else if (!GetExitCodeProcess(process, &code) || code >= 0xC0000000u) {
+        code = static_cast<DWORD>(-1); // an exception ended it
+    }
+    CloseHandle(process);
+    return static_cast<int>(code);
+}

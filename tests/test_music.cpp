@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "test_support.h"
 
+#include <SDL_stdinc.h>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <mpg123.h>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <unistd.h>
@@ -55,11 +57,13 @@ bool MakeMp3(const std::string& path, const Tone& tone, const std::string& optio
     const std::string raw = path + ".raw";
     if (!WriteFile(raw, tone.bytes))
         return false;
-    const std::string command = "lame --quiet -r --bitwidth 16 --signed --little-endian -s " +
-                                std::to_string(tone.rate / 1000.0) +
-                                (tone.channels == 1 ? " -m m " : " -m j ") + options + " '" + raw +
-                                "' '" + path + "'";
-    const bool ok = std::system(command.c_str()) == 0;
+    std::vector<std::string> args = {"lame", "-s", std::to_string(tone.rate / 1000.0)};
+    std::istringstream words("--quiet -r --bitwidth 16 --signed --little-endian -m " +
+                             std::string(tone.channels == 1 ? "m " : "j ") + options);
+    for (std::string word; words >> word;)
+        args.push_back(word);
+    args.insert(args.end(), {raw, path});
+    const bool ok = RunProgram(args, "") == 0;
     std::remove(raw.c_str());
     return ok;
 }
@@ -356,8 +360,8 @@ TEST(AudioPlayback, DeviceReceivesTheStreamAtItsVolume) {
     InFreshProcess([] {
         Findings f;
         TempDir dir;
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", dir.file("out.raw").c_str(), 1);
+        SDL_setenv("SDL_AUDIODRIVER", "disk", 1);
+        SDL_setenv("SDL_DISKAUDIOFILE", dir.file("out.raw").c_str(), 1);
         Tone tone;
         tone.add(1.0, [](double t, int c) { return (c == 0 ? 0.8 : -0.4) * Sine(300, t); });
         if (!MakeMp3(dir.file("v.mp3"), tone, "-b 192"))
@@ -436,6 +440,7 @@ TEST(Music, PlaysTheSoundtrackAndReportsBadFilesExactly) {
         f.reports(log, {}, "good file");
 
         const std::string notFound = "BASS error: File not found?\n";
+        AudioStreamFree(music.stream); // Windows removes no file that is still open
         std::filesystem::remove(folder.file);
         Music missing;
         f.reports(log, {notFound, Code(AUDIO_ERROR_FILE_OPEN) + "\n"}, "missing");
@@ -474,7 +479,7 @@ TEST(Music, NoDeviceReportsAndCarriesOnSilently) {
         tone.add(0.5, [](double t, int) { return Sine(440, t); });
         if (!MakeMp3(folder.file, tone, "-b 128"))
             return std::string("lame failed");
-        setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+        SDL_setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
         BoxLog log;
         Music music;
         music.play();

@@ -276,7 +276,11 @@ TEST_F(TextureTest, UploadFallbacksAndErrorChecks) {
     log.clear();
     Texture withoutContext;
     EXPECT_TRUE(UploadTexture(withoutContext, pixels.data(), 2, 2, 3, GL_RGB, GL_RGB));
-    EXPECT_EQ(log.reports(), std::vector<std::string>{kNoMipmaps});
+    // Where GL calls without a context fail (Wine's opengl32), the checks report that as well.
+    std::vector<std::string> reports = log.reports();
+    const std::string noContext = "OpenGL Error 1282 (0x502): invalid operation";
+    reports.erase(std::remove(reports.begin(), reports.end(), noContext), reports.end());
+    EXPECT_EQ(reports, std::vector<std::string>{kNoMipmaps});
     SDL_GL_MakeCurrent(window, context);
 
     log.clear();

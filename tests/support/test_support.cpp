@@ -3,24 +3,17 @@
 
 #include "app/demo_window.h"
 #include "app/globals.h"
+#include "platform/process.h"
 #include "platform/window.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
 #include <random>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <thread>
-
-extern char** environ;
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
@@ -94,13 +87,14 @@ void BoxLog::clear() {
 
 TempDir::TempDir() {
     // create_directory says whether this call made the folder, so a name another process
-    // took at the same moment is never shared.
+    // took at the same moment is never shared. The space goes through every path and command
+    // line the tests hand on.
     std::random_device random;
     std::error_code error;
     const auto base = std::filesystem::temp_directory_path(error);
     for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
         char name[32];
-        std::snprintf(name, sizeof name, "rerovuz-test-%08x", static_cast<unsigned>(random()));
+        std::snprintf(name, sizeof name, "rerovuz test %08x", static_cast<unsigned>(random()));
         if (std::filesystem::create_directory(base / name, error))
             path = (base / name).generic_string();
     }
@@ -163,38 +157,11 @@ void ProjectToWindow(double x, double y, double z, int* px, int* py) {
 
 int StartProgram(const std::vector<std::string>& args, const std::string& out,
                  const std::string& err) {
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    const int flags = O_WRONLY | O_CREAT | O_TRUNC;
-    posix_spawn_file_actions_addopen(&actions, 1, out.empty() ? "/dev/null" : out.c_str(), flags,
-                                     0644);
-    posix_spawn_file_actions_addopen(&actions, 2, err.empty() ? "/dev/null" : err.c_str(), flags,
-                                     0644);
-    pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0)
-        pid = -1;
-    posix_spawn_file_actions_destroy(&actions);
-    return pid;
+    return PlatformStartProgram(args, out, err);
 }
 
 int WaitProgram(int pid, int limitSeconds) {
-    if (pid <= 0)
-        return -1;
-    const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(limitSeconds);
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > limit) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return PlatformWaitProgram(pid, limitSeconds);
 }
 
 int RunProgram(const std::vector<std::string>& args, const std::string& out, const std::string& err,

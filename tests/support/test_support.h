@@ -51,12 +51,9 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 bool WriteFile(const std::string& path, const std::string& text);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 
-// Starts the program args[0] with its standard output and error sent to files ("": thrown
-// away); its process id, or -1 when it could not start.
+// Programs a test starts: platform/process.h's, with a ten-minute limit by default.
 int StartProgram(const std::vector<std::string>& args, const std::string& out,
                  const std::string& err = "");
-// Waits for a started program: its exit code, or -1 when a signal ended it or it ran longer
-// than `limitSeconds` (it is then killed).
 int WaitProgram(int pid, int limitSeconds = 600);
 int RunProgram(const std::vector<std::string>& args, const std::string& out,
                const std::string& err = "", int limitSeconds = 600);

@@ -2,7 +2,7 @@
 # The Windows build's libraries: SDL2, SDL2_image, libmpg123 and kissfft from Debian's own
 # source packages (the versions the Linux build links against), and GoogleTest from the
 # libgtest-dev sources, cross-built static with MinGW-w64 into a prefix, with libstb-dev's
-# headers beside them. Prints that prefix.
+# headers beside them and, for the music tests' tones, lame.exe. Prints that prefix.
 #
 # The prefix lives outside the build folders, in ${XDG_CACHE_HOME:-~/.cache}/rerovuz-win
 # (or $REROVUZ_WIN_CACHE), named after a hash of the package versions, the compiler, this
@@ -16,7 +16,7 @@ bash "$root/tools/setup.sh" windows >&2
 
 # Debian source package and version of each library, from the installed -dev packages.
 mapfile -t sources < <(dpkg-query -W -f='${source:Package}=${source:Version}\n' \
-  libsdl2-dev libsdl2-image-dev libmpg123-dev libkissfft-dev libgtest-dev libstb-dev | sort)
+  libsdl2-dev libsdl2-image-dev libmpg123-dev libkissfft-dev libgtest-dev libstb-dev lame | sort)
 compiler=g++-mingw-w64-x86-64-posix=$(dpkg-query -W -f='${Version}' g++-mingw-w64-x86-64-posix)
 key=$({ printf '%s\n' "${sources[@]}" "$compiler"; cat "$0" "$here/toolchain.cmake"; } |
   sha256sum | cut -c 1-16)
@@ -117,6 +117,10 @@ cmake_build src-kissfft kissfft -DKISSFFT_DATATYPE=float -DKISSFFT_STATIC=ON \
   -DKISSFFT_TEST=OFF -DKISSFFT_TOOLS=OFF -DKISSFFT_PKGCONFIG=ON -DKISSFFT_OPENMP=OFF
 cmake_build /usr/src/googletest googletest -DBUILD_GMOCK=OFF -DINSTALL_GTEST=ON
 rm -rf "$prefix/share/licenses/googletest" # a test tool, not shipped
+# The encoder the Linux tests run, as a Windows program (a test tool, not shipped).
+(cd src-lame && ./configure --host=x86_64-w64-mingw32 CC=x86_64-w64-mingw32-gcc-posix \
+  LDFLAGS=-static --disable-shared --disable-decoder --disable-gtktest --without-libsndfile &&
+  make -j "$jobs" && install -D frontend/lame.exe "$prefix/bin/lame.exe")
 # stb's header-only image writer and reader (the capture's PNG files, the test pictures).
 cp -r /usr/include/stb "$prefix/include/"
 

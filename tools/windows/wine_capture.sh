@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # wine_capture.sh WIN_DEMO_DIR HOST_BUILD: the Windows capture under Wine and the Linux
 # capture render the loading picture and one moment of each scene; each pair must match.
+# Then Ctrl+C must end a Windows capture cleanly.
 #
 # Both are drawn by the same Mesa llvmpipe renderer, so the only source of difference is the
 # arithmetic around it: the Windows program's maths library (MinGW's sin, cos and pow against
@@ -38,6 +39,23 @@ for t in "${moments[@]}"; do
     status=1
   fi
 done
+
+# Ctrl+C in the capture's console (Wine turns SIGINT into CTRL_C_EVENT) ends the run the way
+# the demo's own end does, exit 0 and the summary, long before the last moment asked for.
+wine "$win_demo/rerovuz-capture.exe" --fps $fps --at 1,60 --out "$out/interrupted" \
+  >"$out/log" 2>&1 &
+capture=$!
+for _ in $(seq 300); do
+  [ -f "$out/interrupted/t1.000.png" ] && break
+  sleep 0.1
+done
+kill -INT $capture
+if ! wait $capture || [ -f "$out/interrupted/t60.000.png" ] ||
+  ! grep -q "frames at $fps fps" "$out/log"; then
+  echo "Ctrl+C did not end the capture cleanly:" >&2
+  cat "$out/log" >&2
+  status=1
+fi
 if [ $status -ne 0 ]; then
   rm -rf wine-capture-frames
   cp -r "$out" wine-capture-frames
