@@ -64,8 +64,13 @@ WIN_BUILD := build-win
 WINE_JOBS := 1
 .PHONY: windows windows-test
 
+# A new library prefix (new package versions or build script) needs a fresh configure: the
+# cache would keep what pkg-config found in the old one.
 windows: build
 	@deps=$$(bash tools/windows/dependencies.sh) && \
+	  if [ -f $(WIN_BUILD)/CMakeCache.txt ] && \
+	     ! grep -q "^REROVUZ_WIN_DEPS:[A-Z]*=$$deps$$" $(WIN_BUILD)/CMakeCache.txt; then \
+	    rm -f $(WIN_BUILD)/CMakeCache.txt; fi && \
 	  cmake -S . -B $(WIN_BUILD) --toolchain tools/windows/toolchain.cmake \
 	    -DCMAKE_BUILD_TYPE=Release -DREROVUZ_WIN_DEPS="$$deps" \
 	    -DREROVUZ_HOST_BUILD=$(abspath $(BUILD)) >/dev/null
