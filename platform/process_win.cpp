@@ -1,5 +1,6 @@
 // Windows forms of platform/process.h.
 #include "platform/process.h"
+#include "platform/utf16_win.h"
 
 #include <cstdlib>
 #include <windows.h>
@@ -61,14 +62,6 @@ bool PlatformClosePipe(FILE* pipe) {
 }
 
 namespace {
-std::wstring Wide(const std::string& utf8) {
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], n);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
-
 // A file the child inherits as a standard handle; "" is the null device.
 HANDLE InheritedOutput(const std::string& path) {
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
