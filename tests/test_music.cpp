@@ -4,6 +4,7 @@
 #include "music/music.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
+#include "platform/spectrum.h"
 #include "test_support.h"
 
 #include <SDL_stdinc.h>
