@@ -10,14 +10,8 @@
 // GL context, and a scratch folder (removed at exit) as the working directory for named inputs.
 void HarnessSetUp();
 
-// The TGA reader from memory and through LoadTexture from a file; both must agree.
-void FuzzTga(const uint8_t* data, size_t size);
-// The binary `.mesh` and the `.raw` text parsers: the model keeps only in-range indices (a text
-// model holds one mesh), and is drawn.
-void FuzzBinaryMesh(const uint8_t* data, size_t size);
-void FuzzTextMesh(const uint8_t* data, size_t size);
-// LoadTexture's picture decoder on a file named .png (the decoder goes by content).
-void FuzzPicture(const uint8_t* data, size_t size);
-// The soundtrack opened by Music from the input, played, and its spectrum taken from the first
-// frame to long past the end: every magnitude a finite non-negative number.
-void FuzzMusic(const uint8_t* data, size_t size);
+void FuzzTga(const uint8_t* data, size_t size);        // from memory and from a file, alike
+void FuzzBinaryMesh(const uint8_t* data, size_t size); // the model built from it, then drawn
+void FuzzTextMesh(const uint8_t* data, size_t size);   // as FuzzBinaryMesh, for .raw text
+void FuzzPicture(const uint8_t* data, size_t size);    // a file named .png, decoded by content
+void FuzzMusic(const uint8_t* data, size_t size);      // played, its spectrum read to past the end
