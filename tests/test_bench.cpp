@@ -1,5 +1,5 @@
-// The benchmark's own pieces: percentiles and per-scene figures, the report and its targets,
-// the plot, and the GL call counter's count and do-nothing driver.
+// The benchmark's own pieces: the report's figures and targets, the plot, and the GL call
+// counter's count and do-nothing driver.
 #include "scenes/scenes.h"
 #include "tools/bench/bench.h"
 
@@ -14,16 +14,6 @@
 #include <stb/stb_image.h>
 
 namespace {
-
-TEST(BenchStats, NearestRankPercentilesOfWhatWasMeasured) {
-    std::vector<double> values = {-1, -1}; // not measured: left out
-    for (int i = 100; i >= 1; --i)
-        values.push_back(i);
-    const Percentiles p = Summarise(values);
-    EXPECT_TRUE(p.p50 == 50 && p.p95 == 95 && p.p99 == 99 && p.max == 100 && p.mean == 50.5);
-    EXPECT_TRUE(Summarise({7.0}).p50 == 7 && Summarise({7.0}).p99 == 7);
-    EXPECT_DOUBLE_EQ(Summarise({-1}).max, 0);
-}
 
 // Loading, then `perScene` frames of every scene; the floor pass's frames beside the floor
 // run 1 ms slower than the floor.
@@ -61,7 +51,10 @@ TEST(BenchReport, CarriesEveryFigureAndTheTargets) {
     EXPECT_EQ(title["frames"], 30);
     EXPECT_NEAR(title["seconds"].get<double>(), 1.375, 1e-9);  // the clocks' own time
     EXPECT_NEAR(title["fps"].get<double>(), 30 / 0.415, 1e-9); // over the frame times
-    EXPECT_TRUE(title["frame_ms"]["p50"] == 13 && title["frame_ms"]["p99"] == 40);
+    // Nearest rank: an interpolating p99 would be 33.
+    const nlohmann::json& ms = title["frame_ms"];
+    EXPECT_TRUE(ms["p50"] == 13 && ms["p95"] == 16 && ms["p99"] == 40 && ms["max"] == 40);
+    EXPECT_NEAR(ms["mean"].get<double>(), 415 / 30.0, 1e-9);
     EXPECT_NEAR(title["ratio"].get<double>(), 41.0 / 40.0, 1e-9); // unmeasured frames left out
     EXPECT_DOUBLE_EQ(r["startup"]["loading_ms"], 95);             // the median
     EXPECT_DOUBLE_EQ(r["startup"]["music_open_cpu_ms"], 4);
@@ -112,16 +105,7 @@ TEST(BenchCounter, CountsEveryCallAndSwallowsThemWhenAsked) {
     const auto swallow = reinterpret_cast<decltype(&GlCounterSwallow)>(find("GlCounterSwallow"));
     const auto clearColor = reinterpret_cast<decltype(&glClearColor)>(find("glClearColor"));
     const auto clear = reinterpret_cast<decltype(&glClear)>(find("glClear"));
-    const auto ortho = reinterpret_cast<decltype(&glOrtho)>(find("glOrtho"));
-    ASSERT_TRUE(take && swallow && clearColor && clear && ortho);
-
-    // Six doubles reach the driver in order: a wrong stand-in would move the matrix.
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    ortho(-1, 3, -2, 6, -1, 1);
-    GLdouble m[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, m);
-    EXPECT_TRUE(m[0] == 0.5 && m[5] == 0.25 && m[12] == -0.5 && m[13] == -0.5);
+    ASSERT_TRUE(take && swallow && clearColor && clear);
 
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
