@@ -2,10 +2,10 @@
 // soundtrack as the audio layer decodes it.   recording_check RECORDING DEMO_FOLDER FROM TO STEP
 // The music starts at the recording's first sound. In every STEP seconds from FROM to TO after
 // that, a stretch of 0.1 to 0.25 s clear of the server's gaps (the digital silence it plays
-// while the demo is late) is looked up in the soundtrack. Exit 1 unless three quarters of them,
-// and three at least, match (correlation 0.9) and each match is within 6 dB and in place: not
-// ahead, nor behind by more than the gaps held back, give or take a device buffer (93 ms).
-// Exit 3 when the recording does not reach TO yet.
+// while the demo is late) is looked up in the soundtrack. Exit 1 unless three quarters of them
+// (a skip too short to see may spoil one), and three at least, match (correlation 0.9) and each
+// match is within 6 dB and in place: not ahead, nor behind by more than the gaps held back,
+// give or take a device buffer (93 ms). Exit 3 when the recording does not reach TO yet.
 #include "music/music.h"
 #include "platform/audio.h"
 
@@ -32,10 +32,8 @@ std::vector<float> Decimated(const std::vector<float>& stereo) {
 }
 
 size_t FirstSound(const std::vector<float>& stereo) {
-    size_t i = 0;
-    while (i < stereo.size() && std::fabs(stereo[i]) < 0.002f)
-        ++i;
-    return i / 2;
+    auto loud = [](float v) { return std::fabs(v) >= 0.002f; };
+    return size_t(std::find_if(stereo.begin(), stereo.end(), loud) - stereo.begin()) / 2;
 }
 } // namespace
 
@@ -116,7 +114,6 @@ int main(int argc, char** argv) {
         matched += best >= 0.9;
         off += wrong;
     }
-    // A skip too short to show as a gap may spoil a stretch; most must match.
     std::printf("%d of %d stretches are the soundtrack\n", matched, pieces);
     return off == 0 && matched >= 3 && matched >= pieces * 3 / 4 ? 0 : 1;
 }
