@@ -94,7 +94,8 @@ launch() {
 # The demo's window: title rerovuz, client area 800 x 600, at $2 when given.
 check_window() {
     window=$(wait_window rerovuz) || { fail "$1: no window titled rerovuz"; return 1; }
-    eval "$(xdotool getwindowgeometry --shell "$window")" # X, Y, WIDTH and HEIGHT
+    read -r X Y WIDTH HEIGHT < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left [XY]|Width|Height/ { printf "%s ", $NF }')
     check "$1: window \"rerovuz\", client area ${WIDTH}x$HEIGHT at $X,$Y" \
         [ "${WIDTH}x$HEIGHT ${2:-$X,$Y}" = "800x600 $X,$Y" ]
 }
