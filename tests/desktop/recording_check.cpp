@@ -1,18 +1,15 @@
-// Compares a recording of the demo's sound (raw 16-bit stereo at 44.1 kHz, as parec writes it
-// from a sound server's monitor) with the soundtrack as the audio layer decodes it.
-//
-//   recording_check RECORDING DEMO_FOLDER FROM TO STEP
-//
+// Compares a recording of the demo's sound (raw 16-bit stereo at 44.1 kHz, from parec) with the
+// soundtrack as the audio layer decodes it.   recording_check RECORDING DEMO_FOLDER FROM TO STEP
 // The music starts at the recording's first sound. In every STEP seconds from FROM to TO after
-// that, a stretch (0.1 to 0.25 s) clear of the sound server's gaps (the digital silence it plays
-// while the demo is late) is looked up in the soundtrack. Exit 1 when fewer than three quarters
-// of them (or fewer than three) are the soundtrack (correlation 0.9 or more), or one is more
-// than 6 dB off, or out of place: the music falls behind by what the gaps held back unless the
-// audio layer moves it on to the clock, within one device buffer (93 ms) either way. Exit 3 when
-// the recording does not reach TO yet.
+// that, a stretch of 0.1 to 0.25 s clear of the server's gaps (the digital silence it plays
+// while the demo is late) is looked up in the soundtrack. Exit 1 unless three quarters of them
+// (a skip too short to see may spoil one), and three at least, match (correlation 0.9) and each
+// match is within 6 dB and in place: not ahead, nor behind by more than the gaps held back,
+// give or take a device buffer (93 ms). Exit 3 when the recording does not reach TO yet.
 #include "music/music.h"
 #include "platform/audio.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -35,10 +32,8 @@ std::vector<float> Decimated(const std::vector<float>& stereo) {
 }
 
 size_t FirstSound(const std::vector<float>& stereo) {
-    size_t i = 0;
-    while (i < stereo.size() && std::fabs(stereo[i]) < 0.002f)
-        ++i;
-    return i / 2;
+    auto loud = [](float v) { return std::fabs(v) >= 0.002f; };
+    return size_t(std::find_if(stereo.begin(), stereo.end(), loud) - stereo.begin()) / 2;
 }
 } // namespace
 
@@ -55,11 +50,9 @@ int main(int argc, char** argv) {
     setenv("SDL_AUDIODRIVER", "dummy", 1); // decoded only, never played
     const std::string soundtrack = std::string(argv[2]) + "/" + kSoundtrackFile;
     const uint32_t stream = AudioInit(kRate) ? AudioStreamOpenFile(soundtrack.c_str()) : 0;
-    const int64_t length = AudioStreamLength(stream);
-    if (length <= 0)
+    std::vector<float> track(size_t(std::max<int64_t>(AudioStreamLength(stream), 0)) * 2);
+    if (track.empty() || !AudioReadPcm(stream, 0, int(track.size() / 2), track.data()))
         return 2;
-    std::vector<float> track(size_t(length) * 2);
-    AudioReadPcm(stream, 0, int(length), track.data());
     const std::vector<float> rec = Decimated(recorded), ref = Decimated(track);
     const double rate = double(kRate) / kDecimate;
 
@@ -70,37 +63,29 @@ int main(int argc, char** argv) {
         std::printf("the recording does not reach %.1f s into the music yet\n", to);
         return 3;
     }
-    // Gaps: 2 ms or more of digital silence, in seconds after the start.
+    // Gaps: 2 ms or more of digital silence, as (where, how long) in seconds after the start.
     std::vector<std::pair<double, double>> gaps;
-    size_t run = 0;
-    for (size_t i = heard; i < recorded.size() / 2; ++i) {
-        if (recorded[2 * i] == 0 && recorded[2 * i + 1] == 0) {
-            ++run;
-        } else {
-            if (run >= kRate / 500)
-                gaps.push_back({double(i - run) / kRate - start, double(run) / kRate});
-            run = 0;
-        }
+    for (size_t i = heard, run = 0; i < recorded.size() / 2; ++i) {
+        const bool silent = recorded[2 * i] == 0 && recorded[2 * i + 1] == 0;
+        if (!silent && run >= kRate / 500)
+            gaps.push_back({double(i - run) / kRate - start, double(run) / kRate});
+        run = silent ? run + 1 : 0;
     }
     auto clear = [&](double x, double n) {
-        for (const auto& g : gaps)
-            if (g.first < x + n && g.first + g.second > x)
-                return false;
-        return true;
+        return std::none_of(gaps.begin(), gaps.end(),
+                            [&](auto& g) { return g.first < x + n && g.first + g.second > x; });
     };
     std::printf("music starts %.3f s into the recording; %zu gaps\n", start, gaps.size());
 
-    bool ok = true;
-    int matched = 0, pieces = 0;
+    int pieces = 0, matched = 0, off = 0;
     for (double t = from; t < to; t += step) {
-        double x = t, n = 0.25;
+        double x = t, n = 0.25, gapsBefore = 0;
         while (x + 0.1 <= t + step && !clear(x, 0.1))
             x += 0.002;
         while (n > 0.1 && !clear(x, n))
             n -= 0.01;
         if (x + 0.1 > t + step)
             continue; // no stretch without a gap in this step
-        double gapsBefore = 0;
         for (const auto& g : gaps)
             gapsBefore += g.first < x ? g.second : 0;
         // Where in the soundtrack the stretch fits best.
@@ -119,19 +104,16 @@ int main(int argc, char** argv) {
                 best = c, at = lag / rate, gain = std::sqrt(pe / std::max(e, 1e-12));
         }
         const double drift = x - at;
+        const bool wrong = best >= 0.9 && (gain < 0.5 || gain > 2 || drift < -kSlack ||
+                                           drift > gapsBefore + kSlack);
         std::printf("%6.2f s: soundtrack at %6.3f s, %+5.0f ms behind, gaps before %4.0f ms, "
-                    "correlation %.3f, level %+.1f dB\n",
-                    x, at, drift * 1000, gapsBefore * 1000, best, 20 * std::log10(gain));
+                    "correlation %.3f, level %+.1f dB%s\n",
+                    x, at, drift * 1000, gapsBefore * 1000, best, 20 * std::log10(gain),
+                    wrong ? ": FAIL, off in level or place" : "");
         ++pieces;
-        if (best < 0.9)
-            continue;
-        ++matched;
-        if (gain < 0.5 || gain > 2 || drift < -kSlack || drift > gapsBefore + kSlack) {
-            std::printf("FAIL: played off in level or out of place at %.2f s\n", x);
-            ok = false;
-        }
+        matched += best >= 0.9;
+        off += wrong;
     }
-    // A skip too short to show as a gap may spoil a stretch; most must match.
     std::printf("%d of %d stretches are the soundtrack\n", matched, pieces);
-    return ok && matched >= 3 && matched >= pieces * 3 / 4 ? 0 : 1;
+    return off == 0 && matched >= 3 && matched >= pieces * 3 / 4 ? 0 : 1;
 }

@@ -16,7 +16,8 @@ stop_servers() {
 }
 trap '[ -n "${demo:-}" ] && kill -KILL -- -"$demo" 2>/dev/null; stop_servers; rm -rf "$work"' EXIT
 ok() { echo "ok: $*"; }
-fail() { echo "FAIL: $*"; sed 's/^/    /' "$work/out" 2>/dev/null; failed=1; }
+fail() { echo "FAIL: $*"; sed 's/^/    /' "$work/out" 2>/dev/null; failed=1; return 1; }
+check() { "${@:2}" && ok "$1" || fail "$1"; } # check WHAT COMMAND...
 
 # An X server of the given size on a display number it picks itself.
 start_x() {
@@ -28,80 +29,59 @@ start_x() {
     [ "$DISPLAY" != ":" ] || { cat "$work/xvfb.log"; exit 1; }
 }
 
-# The id of the first window (at any depth) titled exactly $1.
-window_id() {
-    xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" 'index($0, name) { print $1; exit }'
-}
-# Waits up to $2 seconds (default 30) for a window titled $1 and prints its id. Four looks a
-# second: each is a connection to the server, which a busy machine serves slowly.
+# The id of the first window (at any depth) titled exactly $1, looked for up to $2 seconds
+# (default 30; 0: once) while the demo runs. Four looks a second: a busy server is slow to answer.
 wait_window() {
-    local id
-    for i in $(seq $((${2:-30} * 4))); do
-        id=$(window_id "$1")
-        [ -n "$id" ] && echo "$id" && return 0
+    for i in $(seq 0 $((${2:-30} * 4))); do
+        xwininfo -root -tree 2>/dev/null | awk -v name="\"$1\":" 'index($0, name) { print $1 }' |
+            head -n1 | grep . && return 0
         kill -0 "$demo" 2>/dev/null || return 1
-        sleep 0.25
+        [ "$i" = 0 ] || sleep 0.25
     done
     return 1
 }
-geometry() { # x y width height of window $1
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
-        /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
-}
 # Key $2 on window $1 once it is shown, focused and under the pointer (without a window manager
-# the keyboard follows the pointer). A window manager that has only just started can drop the
-# first map request it gets (openbox on a busy machine): ask again on the box's behalf.
+# the keyboard follows it). A window manager only just started can drop a first map request.
 press() {
-    local x y w h
     if ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; then
         [ -n "${wm:-}" ] && xdotool windowmap "$1" 2>/dev/null
         return 1
     fi
-    read -r x y w h < <(geometry "$1")
     [ -n "${wm:-}" ] && xdotool windowactivate "$1" 2>/dev/null
-    xdotool windowfocus "$1" mousemove $((x + w / 2)) $((y + h / 2)) key "$2" 2>/dev/null
+    xdotool windowfocus "$1" mousemove --window "$1" 20 20 key "$2" 2>/dev/null
 }
-# Answers box $1 titled $2 with key $3 every half second until it goes (a key pressed while
-# the box is still being put up is lost).
+# Key $2 on the window titled $1 every half second until it goes, for up to $3 s (default 20):
+# a key is lost while a box opens, and while the demo loads it drops a request to quit.
 answer() {
-    for i in $(seq 40); do
-        [ -n "$(window_id "$2")" ] || return 0
-        press "$1" "$3"
+    local id
+    for i in $(seq $((${3:-20} * 2))); do
+        id=$(wait_window "$1" 0) || return 0
+        press "$id" "$2"
         sleep 0.5
     done
-    fail "the box \"$2\" does not go"
-    return 1
+    fail "\"$1\" does not go"
 }
-# Waits up to $1 seconds for the demo to end, doing the rest of the arguments every half
-# second; status is its exit status (124: it had to be killed).
+# Waits up to $1 s for the demo to end, then ends what is left of it; with $2, the run so
+# ended must have ended by itself with 0.
 wait_exit() {
-    local limit=$1
-    shift
-    for i in $(seq $((limit * 2))); do
-        kill -0 "$demo" 2>/dev/null || break
-        "$@"
-        sleep 0.5
-    done
+    for i in $(seq $(($1 * 2))); do kill -0 "$demo" 2>/dev/null && sleep 0.5; done
     kill -KILL -- -"$demo" 2>/dev/null
     wait "$demo" 2>/dev/null
     status=$?
-    [ $status = 137 ] && status=124
     demo=
+    [ -z "${2:-}" ] || check "$2 ends with $status" [ "$status" = 0 ]
 }
 
 # Starts the demo (extra environment in the arguments) and answers "Fullscreen?" with $1. A
-# start that shows no box (seen once in a whole clean-clone run) or that the X server turned
-# away on a busy machine is tried once more.
+# start with no box (seen once) or turned away by a busy X server is tried once more.
 launch() {
-    local key=$1 box
-    shift
     for try in 1 2; do
         [ -n "${demo:-}" ] && wait_exit 0 # one left over from a failed check, with its box
         # In a process group of its own: SDL shows message boxes from a child process.
-        setsid env "$@" SDL_VIDEODRIVER=x11 "$demo_dir/rerovuz" >"$work/out" 2>&1 &
+        setsid env "${@:2}" SDL_VIDEODRIVER=x11 "$demo_dir/rerovuz" >"$work/out" 2>&1 &
         demo=$!
-        if box=$(wait_window "Decide!"); then
-            answer "$box" "Decide!" "$key" || return 1
+        if wait_window "Decide!" >/dev/null; then
+            answer "Decide!" "$1" || return 1
             sleep 1
             grep -q "x11 not available" "$work/out" || return 0
         fi
@@ -109,90 +89,63 @@ launch() {
         sed 's/^/    /' "$work/out"
     done
     fail "no \"Fullscreen?\" box"
-    return 1
 }
 
 # The demo's window: title rerovuz, client area 800 x 600, at $2 when given.
 check_window() {
-    local x y w h
     window=$(wait_window rerovuz) || { fail "$1: no window titled rerovuz"; return 1; }
-    read -r x y w h < <(geometry "$window")
-    if [ "${w}x${h}" = 800x600 ] && [ "${2:-$x,$y}" = "$x,$y" ]; then
-        ok "$1: window \"rerovuz\", client area ${w}x${h} at $x,$y"
-    else
-        fail "$1: window \"rerovuz\" is ${w}x${h} at $x,$y"
-    fi
+    read -r X Y WIDTH HEIGHT < <(xwininfo -id "$window" |
+        awk '/Absolute upper-left [XY]|Width|Height/ { printf "%s ", $NF }')
+    check "$1: window \"rerovuz\", client area ${WIDTH}x$HEIGHT at $X,$Y" \
+        [ "${WIDTH}x$HEIGHT ${2:-$X,$Y}" = "800x600 $X,$Y" ]
 }
-
-# Key $1 until the demo ends: while it is loading, the request to quit is dropped by design;
-# the first one after ends the run with 0.
-quit_with() { wait_exit 65 press "$window" "$1" && expect_status "$2"; }
-expect_status() { [ "$status" = 0 ] && ok "$1 ends with 0" || fail "$1 ends with $status"; }
 
 # --- A 1024 x 768 screen, no window manager -----------------------------------------------
 start_x 1024x768
 
-# Yes: the screen has no 800 x 600 mode, so a box says so and the demo opens a window.
-if launch Return; then
-    if box=$(wait_window "Window error" 10); then
-        ok "Yes on 1024x768: \"Window error\" box"
-        answer "$box" "Window error" Return && check_window "after the box" &&
-            quit_with Escape "Escape after the box"
-    else
-        fail "Yes on 1024x768: no \"Window error\" box"
-    fi
-fi
-
-# More accumulation bits than any visual has: the closest format is taken and the run plays.
-if launch Escape REROVUZ_TEST_ACCUM_BITS=64 && check_window "no visual for the request"; then
-    grep -q "nearest the driver has" "$work/out" && ok "the closest pixel format was taken" ||
-        fail "no word of the pixel format taken"
-    quit_with Escape "the run on the closest format"
-fi
-
-# The window destroyed by another client ends the run as the close button does.
-if launch Escape && check_window "No"; then
+# Yes: the screen has no 800 x 600 mode, so a box says so and the demo opens a window. That
+# window destroyed by another client ends the run as the close button does.
+if launch Return && { wait_window "Window error" 10 >/dev/null || fail "no box on 1024x768"; } &&
+    answer "Window error" Return && check_window "Yes on 1024x768, after the box"; then
     sleep 1
     xdotool windowclose "$window"
-    wait_exit 20
-    expect_status "the window destroyed from outside"
+    wait_exit 20 "the window destroyed from outside"
     grep -q "X Error" "$work/out" && fail "an X error was reported"
 fi
 
 # Sound through a PulseAudio null sink, recorded from its monitor from before the demo starts
-# into the sphere field; Ctrl+C then ends the run.
+# into the sphere field; Ctrl+C then ends the run. It asks for more accumulation bits than any
+# visual has: the closest format is taken.
 pulse=$work/pulse
 mkdir -p "$pulse/runtime"
 export PULSE_SERVER="unix:$pulse/native"
-HOME=$pulse XDG_RUNTIME_DIR=$pulse/runtime pulseaudio --daemonize=no --exit-idle-time=-1 \
-    --system=false -n --use-pid-file=no --log-target=stderr \
+HOME=$pulse XDG_RUNTIME_DIR=$pulse/runtime pulseaudio -n --daemonize=no --exit-idle-time=-1 \
+    --use-pid-file=no --log-target=stderr 2>"$work/pulse.log" \
     --load="module-null-sink sink_name=rerovuz_test rate=44100 channels=2" \
-    --load="module-native-protocol-unix socket=$pulse/native auth-anonymous=1" \
-    2>"$work/pulse.log" &
+    --load="module-native-protocol-unix socket=$pulse/native auth-anonymous=1" &
 servers+=($!)
 for i in $(seq 50); do pactl info >/dev/null 2>&1 && break || sleep 0.2; done
 parec -d rerovuz_test.monitor --raw --format=s16le --rate=44100 --channels=2 >"$work/rec.raw" &
 servers+=($!)
-if launch Escape SDL_AUDIODRIVER=pulseaudio && check_window "with sound"; then
+if launch Escape SDL_AUDIODRIVER=pulseaudio REROVUZ_TEST_ACCUM_BITS=64 &&
+    check_window "with sound, no visual for the request"; then
+    check "the closest pixel format is taken" grep -q "nearest the driver has" "$work/out"
     # Until the recording holds the stretch checked: 5 to 11 s after the music starts.
     for i in $(seq 60); do
-        "$recording_check" "$work/rec.raw" "$demo_dir" 5 11 0.25 \
-            >"$work/check" 2>&1
+        "$recording_check" "$work/rec.raw" "$demo_dir" 5 11 0.25 >"$work/check" 2>&1
         result=$?
-        [ $result -ne 3 ] && break
+        [ $result = 3 ] || break
         sleep 1
     done
     kill -INT "$demo"
-    wait_exit 10
-    expect_status "Ctrl+C"
+    wait_exit 10 Ctrl+C
     sed 's/^/    /' "$work/check"
-    [ $result -eq 0 ] && ok "the sphere field's stretch is the soundtrack, in its place" ||
-        fail "the recording is not the soundtrack in its place"
+    check "the sphere field's stretch is the soundtrack, in its place" [ $result = 0 ]
 fi
 unset PULSE_SERVER
 stop_servers
 
-# --- An 800 x 600 screen under a window manager (full-screen state, close button) ----------
+# --- An 800 x 600 screen under a window manager: Yes shows the demo full screen, no box -----
 start_x 800x600
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
@@ -201,12 +154,9 @@ for i in $(seq 50); do
     xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break || sleep 0.1
 done
 if launch Return && check_window "Yes on 800x600" "0,0"; then
-    [ -z "$(window_id "Window error")" ] && ok "no box" || fail "a \"Window error\" box"
-    xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN &&
-        ok "the window manager shows it full screen" || fail "the window is not full screen"
-    quit_with Escape "Escape in full screen"
+    wait_window "Window error" 0 >/dev/null && fail "a \"Window error\" box"
+    xprop -id "$window" _NET_WM_STATE | grep -q FULLSCREEN || fail "the window is not full screen"
+    answer rerovuz Escape 65 && wait_exit 10 "Escape in full screen"
 fi
-# The window manager's close (its Alt+F4) on the window it has given the focus.
-launch Escape && check_window "under a window manager" && quit_with alt+F4 "the close button"
 stop_servers
 exit $failed
