@@ -6,7 +6,6 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "resources/mesh.h"
-#include "resources/overlay.h"
 #include "resources/texture.h"
 #include "scenes/asset_list.h"
 #include "scenes/scenes.h"
@@ -17,10 +16,9 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -71,10 +69,9 @@ Texels Load(const char* path) {
     return Texels(texture);
 }
 
-// The letterings drawn over the scenes; every other picture is opaque. The loading lettering
-// is light so that the tint shows; the names are dark on the white backdrop. The names pulse to
-// 1.5 times their size about the credits scene's centres (the third also widens by one picture
-// width per unit of bass, which the soundtrack keeps under 0.5).
+// The letterings; every other picture is opaque. The loading one is light so that its tint
+// shows; the names are dark on the white backdrop and pulse to 1.5 times their size about these
+// centres (the third also widens by a picture width per unit of bass, kept under 0.5).
 const struct {
     const char* path;
     bool light;
@@ -119,9 +116,7 @@ TEST(Pictures, EveryPictureLoadsAndTheLetteringsSuitTheirBackdropAndPlaces) {
             EXPECT_EQ(clear, 0);
             continue;
         }
-        for (auto [x, y] :
-             {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}})
-            EXPECT_EQ(t.at(x, y)[3], 0);
+        EXPECT_TRUE(x0 > 0 && y0 > 0 && x1 < w - 1 && y1 < h - 1); // clear all round
         ASSERT_GT(solid, 500);
         const double shade = t.mean([&](int x, int y) { return t.at(x, y)[3] == 255; });
         EXPECT_TRUE(l->light ? shade > 240 / 255.0 : shade < 70 / 255.0) << shade;
@@ -139,22 +134,16 @@ TEST(Pictures, EveryPictureLoadsAndTheLetteringsSuitTheirBackdropAndPlaces) {
     EXPECT_EQ(placed.size(), 3u);
 }
 
-// The particle is added to the screen: white in the middle, black at the edges. Particles
-// also want a dark background; the group picture fades into white, so it is pale. The sphere
-// map is looked up with eye-space up towards row t = 1, the file's bottom: surfaces facing up
-// must mirror the bright sky, those facing down the floor.
+// The particle is added to the screen: white in the middle, black at the edges, on a dark
+// background; the group picture fades into white, so it is pale. The sphere map's row t = 1
+// (the file's bottom) is eye-space up: surfaces facing up mirror the bright sky.
 TEST(Pictures, BrightnessSuitsHowEachPictureIsDrawn) {
     TestWindow();
     EnterDemoFolder();
     const Texels blob = Load(kParticlePictureFile);
     EXPECT_GT(blob.at(blob.w / 2, blob.h / 2)[0], 240);
-    int brightestEdge = 0;
-    for (int i = 0; i < blob.w; ++i)
-        for (int c = 0; c < 3; ++c)
-            brightestEdge =
-                std::max({brightestEdge, int(blob.at(i, 0)[c]), int(blob.at(i, blob.h - 1)[c]),
-                          int(blob.at(0, i)[c]), int(blob.at(blob.w - 1, i)[c])});
-    EXPECT_LE(brightestEdge, 2);
+    auto edge = [&](int x, int y) { return !x || !y || x == blob.w - 1 || y == blob.h - 1; };
+    EXPECT_LT(blob.mean(edge), 1 / 255.0);
 
     auto all = [](int, int) { return true; };
     EXPECT_LT(Load("Textures/particlebg.jpg").mean(all), 0.15);
@@ -164,9 +153,8 @@ TEST(Pictures, BrightnessSuitsHowEachPictureIsDrawn) {
               chrome.mean([&](int, int y) { return y < chrome.h / 4; }) + 0.2);
 }
 
-// One mesh each, closed (every directed edge once and its reverse once), wound
-// counter-clockwise from outside (positive volume), unit normals, none pointing inward
-// wholesale, and sized for its scene.
+// One mesh each, closed, wound counter-clockwise from outside (positive volume), unit normals,
+// none pointing inward wholesale, and sized for its scene.
 TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
     TestWindow();
     EnterDemoFolder();
@@ -189,35 +177,33 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
             radius = std::max(radius, std::hypot(double(v[i]), v[i + 1], v[i + 2]));
         }
         EXPECT_LT(worstNormalError, 1e-4f);
-        std::map<std::pair<uint32_t, uint32_t>, int> directed;
+        // Every directed edge once, and its reverse too.
+        std::set<std::pair<uint32_t, uint32_t>> edges;
+        size_t openOrTorn = 0, inward = 0;
         double volume = 0;
-        size_t inward = 0;
+        auto dot = [](const double* f, const float* m) {
+            return f[0] * m[0] + f[1] * m[1] + f[2] * m[2];
+        };
         for (int32_t t = 0; t < mesh.triangleNum; ++t) {
             const uint32_t* tri = &mesh.indices[t * 3];
             for (int e = 0; e < 3; ++e)
-                ++directed[{tri[e], tri[(e + 1) % 3]}];
+                openOrTorn += !edges.insert({tri[e], tri[(e + 1) % 3]}).second;
             const float *a = &v[tri[0] * 3], *b = &v[tri[1] * 3], *c = &v[tri[2] * 3];
             const double ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
             const double ac[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
             const double face[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
                                     ab[0] * ac[1] - ab[1] * ac[0]};
-            volume += (a[0] * face[0] + a[1] * face[1] + a[2] * face[2]) / 6.0;
+            volume += dot(face, a) / 6.0;
             for (int k = 0; k < 3; ++k)
-                inward += face[0] * n[tri[k] * 3] + face[1] * n[tri[k] * 3 + 1] +
-                              face[2] * n[tri[k] * 3 + 2] <
-                          0;
+                inward += dot(face, &n[tri[k] * 3]) < 0;
         }
-        size_t openOrTorn = 0;
-        for (const auto& [edge, count] : directed) {
-            auto reverse = directed.find({edge.second, edge.first});
-            openOrTorn += count != 1 || reverse == directed.end() || reverse->second != 1;
-        }
+        for (const auto& [from, to] : edges)
+            openOrTorn += !edges.count({to, from});
         EXPECT_EQ(openOrTorn, 0u);
         EXPECT_GT(volume, 0.0);
         EXPECT_LT(inward, static_cast<size_t>(mesh.triangleNum) * 3 / 1000);
-        // The cross spans the camera's view from 20 units, and even its tumbling tips stay
-        // well clear of the spheres (7 units away, 1 in radius); the round ones stand three
-        // in a row 4 units apart, swaying 1 unit.
+        // The cross spans the view from 20 units, its tips well clear of the spheres (7 units
+        // away, radius 1); the round ones stand 4 units apart in a row, swaying 1 unit.
         const bool cross = file.global == &g_crossModel;
         EXPECT_TRUE(cross ? radius >= 2.0 && radius < 3.0 : radius >= 1.0 && radius < 1.5)
             << radius;
@@ -227,8 +213,7 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
 }
 
 // The soundtrack as the demo opens it: long enough, below full scale at a comfortable level,
-// ending inside the credits rather than being cut off by the demo's end, and beating in the
-// bins the scenes follow (read every 5 ms), its sections changing with the scenes.
+// and beating in the bins the scenes follow (read every 5 ms), its sections with the scenes.
 TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenesFollow) {
     EnterDemoFolder();
     BoxLog log;
@@ -236,8 +221,7 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     EXPECT_TRUE(log.texts.empty()) << log.texts.front();
     ASSERT_NE(music.stream, 0u);
     EXPECT_EQ(AudioSampleRate(), kRate);
-    // The music starts with the first scene; the scenes change (and the sections with them)
-    // at these times and the demo ends at the last.
+    // The music starts with the first scene; the scenes change at these times, then it ends.
     double change[kSceneNum + 1] = {0};
     for (int i = 0; i < kSceneNum; ++i)
         change[i + 1] = change[i] + kScenes[i].seconds;
@@ -249,10 +233,8 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     ASSERT_LE(length, (end + 2) * kRate);
     std::vector<float> pcm(static_cast<size_t>(length) * 2);
     AudioReadPcm(music.stream, 0, static_cast<int>(length), pcm.data());
-    float peak = 0;
-    for (float s : pcm)
-        peak = std::max(peak, std::fabs(s));
-    EXPECT_LT(peak, 0.95f);
+    const auto [lowest, highest] = std::minmax_element(pcm.begin(), pcm.end());
+    EXPECT_TRUE(*lowest > -0.95f && *highest < 0.95f);
     auto rms = [&](double from, double to) {
         double sum = 0;
         const size_t a = static_cast<size_t>(from * kRate) * 2,
@@ -261,9 +243,8 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
             sum += double(pcm[i]) * pcm[i];
         return std::sqrt(sum / std::max<size_t>(1, b - a));
     };
-    // Full sections sit around -12 dBFS RMS: neither faint nor squashed. The closing chord
-    // fades out inside the credits: quieter than -40 dBFS over the last half second before the
-    // demo ends, so that nothing is cut off.
+    // Full sections around -12 dBFS RMS, neither faint nor squashed; the closing chord fades
+    // out under -40 dBFS in the demo's last half second, so that nothing is cut off.
     EXPECT_NEAR(20 * std::log10(rms(20.0, 36.0)), -12.5, 3.5);
     EXPECT_LT(rms(end - 0.5, end), 0.01);
 
@@ -286,10 +267,9 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
         }
         return v;
     };
-    // Two beats a second while the sphere field and the mosaic (3 to 38 s) and the credits
-    // (52 s to the closing chord) move with the spectrum; the title, the particle scene and
-    // the closing chord's fade have no drums. Bin 2 (172 Hz), the sphere field's push and the
-    // credits' stretch, rises on each beat and falls before the next, and stays low without.
+    // Two beats a second in the sphere field, the mosaic and the credits up to the closing
+    // chord; none in the title and the particle scene. Bin 2 (172 Hz), the spheres' push and
+    // the credits' stretch, rises on each beat and falls before the next, and stays low without.
     for (double beat = 0.0; beat < end; beat += 0.5) {
         const bool drums =
             (beat >= change[1] && beat < change[3]) || (beat >= change[4] && beat <= closing);

@@ -17,16 +17,15 @@ Matrix Modelview() {
     return m;
 }
 
-void Reset() {
+// The view a path shows after `seconds` more on the clock, multiplied onto `current`.
+Matrix UpdateAfter(CameraPath& path, double seconds, const Matrix* current = nullptr) {
+    AdvanceSeconds(seconds);
     TestWindow();
     glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
-
-// The view a path shows after `seconds` more on the clock.
-Matrix UpdateAfter(CameraPath& path, double seconds) {
-    AdvanceSeconds(seconds);
-    Reset();
+    if (current)
+        glLoadMatrixf(current->data());
+    else
+        glLoadIdentity();
     path.update();
     return Modelview();
 }
@@ -61,12 +60,8 @@ const Camera kBelow = {-15, -5, -10, 0, 0, -10, 0, 1, 0};
 TEST(CameraPath, DefaultKeyIsMultipliedOnAndAZeroLengthSegmentEndsAtOnce) {
     CameraPath path;
     // Alone, the default key is a look down -z: the identity, multiplied onto the current.
-    AdvanceSeconds(1.0);
-    Reset();
-    glTranslatef(1.0f, 2.0f, 3.0f);
-    const Matrix moved = Modelview();
-    path.update();
-    ExpectNear(Modelview(), moved);
+    const Matrix moved = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 1, 2, 3, 1};
+    ExpectNear(UpdateAfter(path, 1.0, &moved), moved);
     path.addKey(kFront, 0.0f);
     path.addKey(kSide, 4.0f);
     // Time before the first update is swallowed; the timed move starts there.

@@ -1,23 +1,17 @@
 // Meshes and models: the binary and text readers with well-formed, hostile and cut-short
-// files built byte by byte, the normals, and models drawn into a real context.
-#include "effects/sphere_field.h"
+// files built byte by byte, the normals, and a model drawn into a real context.
 #include "resources/mesh.h"
 #include "resources/mesh_file.h"
 #include "resources/texture.h"
-#include "scenes/asset_list.h"
-#include "scenes/solid_cube.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stb/stb_image_write.h>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -161,7 +155,6 @@ TEST_F(MeshFiles, HostileCountsAndIndicesAreRejected) {
         {Bytes().header(1, 0).block(0, huge), kShort},
         {Bytes().header(0, 1).i32(-5), kNegative},
         {Bytes().header(0, 1).i32(huge).u32(0x41414141), kShort},
-        {Bytes().header(2, 0).block(1, 0).f32s({1, 2, 3}), kShort},
         {Bytes().header(4097, 0).f32s(std::vector<float>(4097 * 6)),
          "Can't load the mesh in %s, it has too many meshes."},
         {Bytes().header(0, 17).f32s(std::vector<float>(17)),
@@ -271,66 +264,4 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAreAndEveryCutIsRefused) {
             EXPECT_EQ(std::memcmp(part->meshes[i]->vertices, model->meshes[i]->vertices, 36), 0);
         part->draw();
     }
-}
-
-// The geometry compiled at loading (a demo model, the field's sphere, the credits' cube) gives
-// exactly the pixels of the same calls made directly: lit, sphere-mapped and squashed as in
-// the scenes. The sphere is compiled once, not on every draw.
-TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
-    const AssetFile& file =
-        *std::find_if(std::begin(kAssetFiles), std::end(kAssetFiles),
-                      [](const AssetFile& f) { return f.kind == AssetKind::Model; });
-    Model model((DemoDir() + "/" + file.path).c_str());
-    ASSERT_EQ(model.meshNum, 1);
-    Texture texture;
-    ASSERT_TRUE(LoadTexture(texture, (DemoDir() + "/Textures/oooh.png").c_str()));
-    g_quadric = gluNewQuadric();
-    gluQuadricTexture(g_quadric, GL_TRUE);
-    gluQuadricNormals(g_quadric, GLU_SMOOTH);
-    FieldSphere sphere;
-    sphere.position[2] = -8;
-    auto frame = [&] {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45.0, 800.0 / 600.0, 0.01, 1000.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT0);
-        glEnable(GL_COLOR_MATERIAL);
-        glColor3f(0.6f, 0.8f, 1.0f);
-        bind(texture);
-        EnableSphereMapping();
-        glTranslatef(0, 0, -10);
-        glRotatef(40, 0.5f, 0.8f, 0.3f);
-        glScalef(1, 0.4f, 1);
-        model.draw();
-        glDisable(GL_TEXTURE_GEN_S);
-        glDisable(GL_TEXTURE_GEN_T);
-        glLoadIdentity();
-        glTranslatef(-3, -1.5f, 0);
-        sphere.draw(1.5f);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_TEXTURE_2D);
-        glLoadIdentity();
-        glTranslatef(-2.5f, 1.5f, -6);
-        glRotatef(30, 1, 1, 0);
-        DrawSolidCube(kCreditsCubeEdge / 4);
-        return ReadFrame();
-    };
-    // Direct: the mesh's list set aside, the sphere and the cube not compiled yet.
-    const GLuint list = std::exchange(model.meshes[0]->list, 0);
-    const std::vector<uint8_t> direct = frame();
-    model.meshes[0]->list = list;
-    CompileFieldSphere();
-    CompileSolidCube(kCreditsCubeEdge / 4);
-    const GLuint sphereList = g_sphereList;
-    ASSERT_NE(sphereList, 0u);
-    size_t drawn = 0; // pixels not black
-    for (size_t i = 0; i < direct.size(); i += 4)
-        drawn += direct[i] + direct[i + 1] + direct[i + 2] > 0;
-    EXPECT_GT(drawn, 30000u);
-    EXPECT_TRUE(frame() == direct) << "compiled geometry draws other pixels";
-    EXPECT_EQ(g_sphereList, sphereList);
 }

@@ -1,5 +1,5 @@
 // Overlays: where the rectangle lands in the 800 x 600 window, read back pixel by pixel, its
-// rotation, tint and blending, and the draw without a window size.
+// rotation, tint and blending, and a missing picture.
 #include "app/globals.h"
 #include "resources/overlay.h"
 #include "test_support.h"
@@ -10,12 +10,10 @@
 #include <vector>
 
 namespace {
-// Which channels are lit: 4 red, 2 green, 1 blue, 7 white, 0 black.
-int Hue(Rgba p) {
-    return (p.r > 127) << 2 | (p.g > 127) << 1 | (p.b > 127);
-}
+// Which channels are lit at a window pixel: 4 red, 2 green, 1 blue, 7 white, 0 black.
 int HueAt(int x, int y) {
-    return Hue(ReadPixel(x, y));
+    const Rgba p = ReadPixel(x, y);
+    return (p.r > 127) << 2 | (p.g > 127) << 1 | (p.b > 127);
 }
 const int kRed = 4, kGreen = 2, kBlue = 1, kWhite = 7, kBlack = 0;
 
@@ -35,10 +33,9 @@ class OverlayTest : public testing::Test {
         ASSERT_TRUE(WriteFile(picture, tga));
         g_windowWidth = 800;
         g_windowHeight = 600;
-        // The demo's fixed state: depth test, back faces culled, counter-clockwise front.
+        // The demo's fixed state: depth test, back faces culled (counter-clockwise is front).
         glEnable(GL_DEPTH_TEST);
         glEnable(GL_CULL_FACE);
-        glFrontFace(GL_CCW);
         glDisable(GL_TEXTURE_2D);
         Clear(0, 0, 0);
     }
@@ -110,24 +107,6 @@ TEST_F(OverlayTest, ColourTintsAndAlphaBlends) {
     overlay.draw();
     const Rgba tinted = ReadPixel(700, 500); // white with its red halved
     EXPECT_TRUE(std::abs(tinted.r - 128) <= 2 && tinted.g == 255);
-}
-
-TEST_F(OverlayTest, NoWindowSizeReportsAndDrawsNothing) {
-    Overlay overlay(picture.c_str());
-    overlay.fillWindow();
-    g_windowWidth = 0;
-    glMatrixMode(GL_PROJECTION);
-    BoxLog log;
-    overlay.draw();
-    EXPECT_EQ(log.reports(), std::vector<std::string>{"Can't draw overlay without window size."});
-    GLint mode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &mode);
-    EXPECT_TRUE(mode == GL_PROJECTION && HueAt(400, 300) == kBlack);
-    glMatrixMode(GL_MODELVIEW);
-
-    // fillWindow without a size keeps the centre.
-    overlay.fillWindow();
-    EXPECT_TRUE(overlay.centerX == 400 && overlay.centerY == 300);
 }
 
 TEST_F(OverlayTest, MissingPictureDrawsAPlainRectangleOnceSized) {
