@@ -111,7 +111,7 @@ TEST(Pictures, EveryPictureLoadsAndTheLetteringsSuitTheirBackdropAndPlaces) {
             }
         const auto l =
             std::find_if(std::begin(kLetterings), std::end(kLetterings),
-                         [&](const auto& l) { return std::string(file.path) == l.path; });
+                         [&](const auto& e) { return std::string(file.path) == e.path; });
         if (l == std::end(kLetterings)) {
             EXPECT_EQ(clear, 0);
             continue;
