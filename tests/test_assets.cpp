@@ -1,14 +1,11 @@
-// The demo's own content as the build leaves it beside the executable: every picture and
-// model loads through the demo's loaders without a report, the models are closed and sized
-// for their scenes, the soundtrack plays long enough, stays below full scale and beats in
-// the spectrum bands the scenes follow, its sections on the scene changes, and the generator
-// gives the same bytes again.
+// The demo's own content as the build leaves it beside the executable, through the demo's
+// loaders: pictures and models that suit how the scenes draw them, a soundtrack that fits the
+// scenes and beats in the bands they follow, and a generator that gives the same bytes again.
 #include "music/music.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "resources/mesh.h"
-#include "resources/overlay.h"
 #include "resources/texture.h"
 #include "scenes/asset_list.h"
 #include "scenes/scenes.h"
@@ -19,10 +16,9 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -36,10 +32,6 @@ struct VirtualClock : testing::Environment {
     void SetUp() override { PlatformUseVirtualCounter(1000000); }
 };
 const auto* const g_env = testing::AddGlobalTestEnvironment(new VirtualClock);
-
-// The lettering drawn over the scenes; every other picture is opaque.
-const char* const kLetterings[] = {"Text/loading.png", "Text/skrabo.png", "Text/plind.png",
-                                   "Text/vexa.png"};
 
 // The demo reads its files relative to its own folder.
 void EnterDemoFolder() {
@@ -77,10 +69,24 @@ Texels Load(const char* path) {
     return Texels(texture);
 }
 
-// Sides a power of two up to 1024, as OpenGL 1.1 and the scenes want them.
-TEST(Pictures, EveryPictureLoadsThroughTheDemosLoaderWithoutAReport) {
+// The letterings; every other picture is opaque. The loading one is light so that its tint
+// shows; the names are dark on the white backdrop and pulse to 1.5 times their size about these
+// centres (the third also widens by a picture width per unit of bass, kept under 0.5).
+const struct {
+    const char* path;
+    bool light;
+    double cx, cy, widthScale;
+} kLetterings[] = {{kLoadingPictureFile, true, 0, 0, 0},
+                   {"Text/skrabo.png", false, 180, 150, 1.5},
+                   {"Text/plind.png", false, 600, 250, 1.5},
+                   {"Text/vexa.png", false, 400, 450, 2.0}};
+
+// Sides a power of two up to 1024, as OpenGL 1.1 and the scenes want them. Letterings stand on
+// clear ground, and the names stay inside the window and apart at their largest.
+TEST(Pictures, EveryPictureLoadsAndTheLetteringsSuitTheirBackdropAndPlaces) {
     TestWindow();
     EnterDemoFolder();
+    std::vector<std::array<double, 4>> placed; // left, top, right, bottom in window pixels
     for (const AssetFile& file : kAssetFiles) {
         if (file.kind != AssetKind::Overlay && file.kind != AssetKind::Texture)
             continue;
@@ -92,82 +98,52 @@ TEST(Pictures, EveryPictureLoadsThroughTheDemosLoaderWithoutAReport) {
         for (int side : {texture.width, texture.height})
             EXPECT_TRUE(side >= 64 && side <= 1024 && (side & (side - 1)) == 0) << side;
         const Texels t(texture);
-        uint8_t lowestAlpha = 255;
-        for (size_t i = 3; i < t.rgba.size(); i += 4)
-            lowestAlpha = std::min(lowestAlpha, t.rgba[i]);
-        const bool lettering =
-            std::count(std::begin(kLetterings), std::end(kLetterings), std::string(file.path)) ||
-            file.path == kLoadingPictureFile;
-        EXPECT_EQ(lowestAlpha == 0, lettering);
-    }
-}
-
-// The loading lettering is light so that the tint shows; the names are dark on the white
-// backdrop. Both on clear ground. The names pulse to 1.5 times their size about the credits
-// scene's centres (the third also widens by one picture width per unit of bass, which the
-// soundtrack keeps under 0.5): they stay inside the window and apart.
-TEST(Pictures, LetteringIsShadedForItsBackdropAndNamesFitApart) {
-    TestWindow();
-    EnterDemoFolder();
-    const struct {
-        const char* path;
-        bool light;
-        double cx, cy, widthScale;
-    } letterings[] = {{"Text/loading.png", true, 0, 0, 0},
-                      {"Text/skrabo.png", false, 180, 150, 1.5},
-                      {"Text/plind.png", false, 600, 250, 1.5},
-                      {"Text/vexa.png", false, 400, 450, 2.0}};
-    std::vector<std::array<double, 4>> placed; // left, top, right, bottom in window pixels
-    for (const auto& l : letterings) {
-        SCOPED_TRACE(l.path);
-        Overlay picture(l.path);
-        ASSERT_TRUE(picture.loaded);
-        const Texels t(picture);
         const int w = t.w, h = t.h;
-        for (auto [x, y] :
-             {std::pair{0, 0}, std::pair{w - 1, 0}, std::pair{0, h - 1}, std::pair{w - 1, h - 1}})
-            EXPECT_EQ(t.at(x, y)[3], 0);
-        int solid = 0, x0 = w, y0 = h, x1 = -1, y1 = -1;
+        int solid = 0, clear = 0, x0 = w, y0 = h, x1 = -1, y1 = -1;
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 solid += t.at(x, y)[3] == 255;
+                clear += t.at(x, y)[3] == 0;
                 if (t.at(x, y)[3] > 8) {
                     x0 = std::min(x0, x), y0 = std::min(y0, y);
                     x1 = std::max(x1, x), y1 = std::max(y1, y);
                 }
             }
+        const auto l =
+            std::find_if(std::begin(kLetterings), std::end(kLetterings),
+                         [&](const auto& e) { return std::string(file.path) == e.path; });
+        if (l == std::end(kLetterings)) {
+            EXPECT_EQ(clear, 0);
+            continue;
+        }
+        EXPECT_TRUE(x0 > 0 && y0 > 0 && x1 < w - 1 && y1 < h - 1); // clear all round
         ASSERT_GT(solid, 500);
         const double shade = t.mean([&](int x, int y) { return t.at(x, y)[3] == 255; });
-        EXPECT_TRUE(l.light ? shade > 240 / 255.0 : shade < 70 / 255.0) << shade;
-        if (l.light)
+        EXPECT_TRUE(l->light ? shade > 240 / 255.0 : shade < 70 / 255.0) << shade;
+        if (l->light)
             continue;
-        const double sx = l.widthScale, sy = 1.5;
-        const std::array<double, 4> r = {l.cx + (x0 - w / 2.0) * sx, l.cy + (y0 - h / 2.0) * sy,
-                                         l.cx + (x1 + 1 - w / 2.0) * sx,
-                                         l.cy + (y1 + 1 - h / 2.0) * sy};
+        const double sx = l->widthScale, sy = 1.5;
+        const std::array<double, 4> r = {l->cx + (x0 - w / 2.0) * sx, l->cy + (y0 - h / 2.0) * sy,
+                                         l->cx + (x1 + 1 - w / 2.0) * sx,
+                                         l->cy + (y1 + 1 - h / 2.0) * sy};
         EXPECT_TRUE(r[0] >= 0 && r[1] >= 0 && r[2] <= 800 && r[3] <= 600);
         for (const auto& o : placed)
             EXPECT_FALSE(r[0] < o[2] && o[0] < r[2] && r[1] < o[3] && o[1] < r[3]) << "overlap";
         placed.push_back(r);
     }
+    EXPECT_EQ(placed.size(), 3u);
 }
 
-// The particle is added to the screen: white in the middle, black at the edges. Particles
-// also want a dark background; the group picture fades into white, so it is pale. The sphere
-// map is looked up with eye-space up towards row t = 1, the file's bottom: surfaces facing up
-// must mirror the bright sky, those facing down the floor.
+// The particle is added to the screen: white in the middle, black at the edges, on a dark
+// background; the group picture fades into white, so it is pale. The sphere map's row t = 1
+// (the file's bottom) is eye-space up: surfaces facing up mirror the bright sky.
 TEST(Pictures, BrightnessSuitsHowEachPictureIsDrawn) {
     TestWindow();
     EnterDemoFolder();
     const Texels blob = Load(kParticlePictureFile);
     EXPECT_GT(blob.at(blob.w / 2, blob.h / 2)[0], 240);
-    int brightestEdge = 0;
-    for (int i = 0; i < blob.w; ++i)
-        for (int c = 0; c < 3; ++c)
-            brightestEdge =
-                std::max({brightestEdge, int(blob.at(i, 0)[c]), int(blob.at(i, blob.h - 1)[c]),
-                          int(blob.at(0, i)[c]), int(blob.at(blob.w - 1, i)[c])});
-    EXPECT_LE(brightestEdge, 2);
+    auto edge = [&](int x, int y) { return !x || !y || x == blob.w - 1 || y == blob.h - 1; };
+    EXPECT_LT(blob.mean(edge), 1 / 255.0);
 
     auto all = [](int, int) { return true; };
     EXPECT_LT(Load("Textures/particlebg.jpg").mean(all), 0.15);
@@ -177,37 +153,8 @@ TEST(Pictures, BrightnessSuitsHowEachPictureIsDrawn) {
               chrome.mean([&](int, int y) { return y < chrome.h / 4; }) + 0.2);
 }
 
-// bg2 is drawn 1600 x 1200 about the window's centre, so within 500 window pixels of it (all
-// the window ever shows) a texel at window offset (dx, dy) is at texture
-// (0.5 + dx / 1600, 0.5 + dy / 1200). Turning by 60 degrees must change little, yet it is a
-// pattern: half as far on, it differs.
-TEST(Pictures, TurningBackgroundLooksTheSameAfterASixthOfATurn) {
-    TestWindow();
-    EnterDemoFolder();
-    const Texels bg2 = Load("Textures/bg2.png");
-    auto at = [&](double r, double a, int c) {
-        const int x =
-            std::clamp(static_cast<int>((0.5 + r * std::cos(a) / 1600.0) * bg2.w), 0, bg2.w - 1);
-        const int y =
-            std::clamp(static_cast<int>((0.5 + r * std::sin(a) / 1200.0) * bg2.h), 0, bg2.h - 1);
-        return bg2.at(x, y)[c] / 255.0;
-    };
-    const double turn = M_PI / 3;
-    double difference = 0, contrast = 0;
-    int count = 0;
-    for (double r = 40; r < 500; r += 23)
-        for (double a = 0; a < 2 * M_PI; a += 0.173, ++count)
-            for (int c = 0; c < 3; ++c) {
-                difference += std::fabs(at(r, a, c) - at(r, a + turn, c));
-                contrast += std::fabs(at(r, a, c) - at(r, a + turn / 2, c));
-            }
-    EXPECT_LT(difference / count, 0.03);
-    EXPECT_GT(contrast / count, 0.06);
-}
-
-// One mesh each, closed (every directed edge once and its reverse once), wound
-// counter-clockwise from outside (positive volume), unit normals, none pointing inward
-// wholesale, and sized for its scene.
+// One mesh each, closed, wound counter-clockwise from outside (positive volume), unit normals,
+// none pointing inward wholesale, and sized for its scene.
 TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
     TestWindow();
     EnterDemoFolder();
@@ -223,59 +170,50 @@ TEST(Models, BothModelsAreClosedWithUnitNormalsAndFitTheirScenes) {
         EXPECT_TRUE(model.textureNum == 0 && !mesh.colors && mesh.texture == -1);
         const float *v = mesh.vertices, *n = mesh.normals;
         float worstNormalError = 0;
-        double lo[3] = {1e9, 1e9, 1e9}, hi[3] = {-1e9, -1e9, -1e9}, radius = 0;
+        double radius = 0;
         for (int32_t i = 0; i < 3 * mesh.vertexNum; i += 3) {
             worstNormalError =
                 std::max(worstNormalError, std::fabs(std::hypot(n[i], n[i + 1], n[i + 2]) - 1.0f));
             radius = std::max(radius, std::hypot(double(v[i]), v[i + 1], v[i + 2]));
-            for (int a = 0; a < 3; ++a)
-                lo[a] = std::min(lo[a], double(v[i + a])),
-                hi[a] = std::max(hi[a], double(v[i + a]));
         }
-        const double widest = std::max({hi[0] - lo[0], hi[1] - lo[1], hi[2] - lo[2]});
         EXPECT_LT(worstNormalError, 1e-4f);
-        std::map<std::pair<uint32_t, uint32_t>, int> directed;
+        // Every directed edge once, and its reverse too.
+        std::set<std::pair<uint32_t, uint32_t>> edges;
+        size_t openOrTorn = 0, inward = 0;
         double volume = 0;
-        size_t inward = 0;
+        auto dot = [](const double* f, const float* m) {
+            return f[0] * m[0] + f[1] * m[1] + f[2] * m[2];
+        };
         for (int32_t t = 0; t < mesh.triangleNum; ++t) {
             const uint32_t* tri = &mesh.indices[t * 3];
             for (int e = 0; e < 3; ++e)
-                ++directed[{tri[e], tri[(e + 1) % 3]}];
+                openOrTorn += !edges.insert({tri[e], tri[(e + 1) % 3]}).second;
             const float *a = &v[tri[0] * 3], *b = &v[tri[1] * 3], *c = &v[tri[2] * 3];
             const double ab[3] = {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
             const double ac[3] = {c[0] - a[0], c[1] - a[1], c[2] - a[2]};
             const double face[3] = {ab[1] * ac[2] - ab[2] * ac[1], ab[2] * ac[0] - ab[0] * ac[2],
                                     ab[0] * ac[1] - ab[1] * ac[0]};
-            volume += (a[0] * face[0] + a[1] * face[1] + a[2] * face[2]) / 6.0;
+            volume += dot(face, a) / 6.0;
             for (int k = 0; k < 3; ++k)
-                inward += face[0] * n[tri[k] * 3] + face[1] * n[tri[k] * 3 + 1] +
-                              face[2] * n[tri[k] * 3 + 2] <
-                          0;
+                inward += dot(face, &n[tri[k] * 3]) < 0;
         }
-        size_t openOrTorn = 0;
-        for (const auto& [edge, count] : directed) {
-            auto reverse = directed.find({edge.second, edge.first});
-            openOrTorn += count != 1 || reverse == directed.end() || reverse->second != 1;
-        }
+        for (const auto& [from, to] : edges)
+            openOrTorn += !edges.count({to, from});
         EXPECT_EQ(openOrTorn, 0u);
         EXPECT_GT(volume, 0.0);
         EXPECT_LT(inward, static_cast<size_t>(mesh.triangleNum) * 3 / 1000);
-        if (file.global == &g_crossModel) {
-            // Across the camera's view from 20 units; the spheres keep 7 units away and are
-            // 1 unit in radius, so even the tumbling tips must stay well inside 6.
-            EXPECT_TRUE(widest >= 4.0 && widest <= 5.0 && radius < 3.0) << widest << " " << radius;
-        } else {
-            // Three of them stand 4 units apart, swaying 1 unit.
-            EXPECT_TRUE(widest >= 2.0 && widest < 3.0 && radius < 1.5) << widest << " " << radius;
-        }
+        // The cross spans the view from 20 units, its tips well clear of the spheres (7 units
+        // away, radius 1); the round ones stand 4 units apart in a row, swaying 1 unit.
+        const bool cross = file.global == &g_crossModel;
+        EXPECT_TRUE(cross ? radius >= 2.0 && radius < 3.0 : radius >= 1.0 && radius < 1.5)
+            << radius;
         model.draw();
         EXPECT_TRUE(log.texts.empty()) << log.texts.front();
     }
 }
 
 // The soundtrack as the demo opens it: long enough, below full scale at a comfortable level,
-// ending inside the credits rather than being cut off by the demo's end, and beating in the
-// bins the scenes follow (read every 5 ms), its sections changing with the scenes.
+// and beating in the bins the scenes follow (read every 5 ms), its sections with the scenes.
 TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenesFollow) {
     EnterDemoFolder();
     BoxLog log;
@@ -283,8 +221,7 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     EXPECT_TRUE(log.texts.empty()) << log.texts.front();
     ASSERT_NE(music.stream, 0u);
     EXPECT_EQ(AudioSampleRate(), kRate);
-    // The music starts with the first scene; the scenes change (and the sections with them)
-    // at these times and the demo ends at the last.
+    // The music starts with the first scene; the scenes change at these times, then it ends.
     double change[kSceneNum + 1] = {0};
     for (int i = 0; i < kSceneNum; ++i)
         change[i + 1] = change[i] + kScenes[i].seconds;
@@ -296,10 +233,8 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     ASSERT_LE(length, (end + 2) * kRate);
     std::vector<float> pcm(static_cast<size_t>(length) * 2);
     AudioReadPcm(music.stream, 0, static_cast<int>(length), pcm.data());
-    float peak = 0;
-    for (float s : pcm)
-        peak = std::max(peak, std::fabs(s));
-    EXPECT_LT(peak, 0.95f);
+    const auto [lowest, highest] = std::minmax_element(pcm.begin(), pcm.end());
+    EXPECT_TRUE(*lowest > -0.95f && *highest < 0.95f);
     auto rms = [&](double from, double to) {
         double sum = 0;
         const size_t a = static_cast<size_t>(from * kRate) * 2,
@@ -308,24 +243,10 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
             sum += double(pcm[i]) * pcm[i];
         return std::sqrt(sum / std::max<size_t>(1, b - a));
     };
-    // Full sections sit around -12 dBFS RMS: neither faint nor squashed. The closing chord
-    // rings, then fades out inside the credits: quieter than -40 dBFS over the last half
-    // second before the demo ends, so that nothing is cut off.
-    const double groove = rms(20.0, 36.0);
-    EXPECT_NEAR(20 * std::log10(groove), -12.5, 3.5);
-    EXPECT_GT(rms(closing + 0.5, closing + 1.5), groove * 0.3);
+    // Full sections around -12 dBFS RMS, neither faint nor squashed; the closing chord fades
+    // out under -40 dBFS in the demo's last half second, so that nothing is cut off.
+    EXPECT_NEAR(20 * std::log10(rms(20.0, 36.0)), -12.5, 3.5);
     EXPECT_LT(rms(end - 0.5, end), 0.01);
-    // The full piece's sixteenth hats come in with the mosaic scene: the highs (first
-    // differences) of its first two seconds well above those of the groove before.
-    auto highs = [&](double from, double to) {
-        double sum = 0;
-        const size_t a = static_cast<size_t>(from * kRate) * 2,
-                     b = static_cast<size_t>(to * kRate) * 2;
-        for (size_t i = a + 2; i < b; ++i)
-            sum += double(pcm[i] - pcm[i - 2]) * (pcm[i] - pcm[i - 2]);
-        return std::sqrt(sum / (b - a));
-    };
-    EXPECT_GT(highs(change[2], change[2] + 2), highs(change[2] - 6, change[2] - 4) * 2);
 
     constexpr double kStep = 0.005;
     std::vector<std::array<float, 6>> frames; // bins 0..5 at time i * kStep
@@ -346,10 +267,9 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
         }
         return v;
     };
-    // Two beats a second while the sphere field and the mosaic (3 to 38 s) and the credits
-    // (52 s to the closing chord) move with the spectrum; the title, the particle scene and
-    // the closing chord's fade have no drums. Bin 2 (172 Hz), the sphere field's push and the
-    // credits' stretch, rises on each beat and falls before the next, and stays low without.
+    // Two beats a second in the sphere field, the mosaic and the credits up to the closing
+    // chord; none in the title and the particle scene. Bin 2 (172 Hz), the spheres' push and
+    // the credits' stretch, rises on each beat and falls before the next, and stays low without.
     for (double beat = 0.0; beat < end; beat += 0.5) {
         const bool drums =
             (beat >= change[1] && beat < change[3]) || (beat >= change[4] && beat <= closing);
@@ -370,9 +290,6 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
         }
         EXPECT_GT(early, late * 1.5) << "bin " << k;
     }
-    // Without drums the spectrum settles.
-    EXPECT_LT(extreme(2, change[3] + 0.5, change[3] + 9.5, true),
-              extreme(2, change[2] + 2, change[2] + 12, true) * 0.25f);
 }
 
 TEST(Generator, MakesTheSameBytesAgain) {

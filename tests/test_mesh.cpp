@@ -1,23 +1,17 @@
 // Meshes and models: the binary and text readers with well-formed, hostile and cut-short
-// files built byte by byte, the normals, and models drawn into a real context.
-#include "effects/sphere_field.h"
+// files built byte by byte, the normals, and a model drawn into a real context.
 #include "resources/mesh.h"
 #include "resources/mesh_file.h"
 #include "resources/texture.h"
-#include "scenes/asset_list.h"
-#include "scenes/solid_cube.h"
 #include "test_support.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 #include <cmath>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stb/stb_image_write.h>
 #include <string>
-#include <unistd.h>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -111,7 +105,7 @@ class MeshFiles : public testing::Test {
 };
 } // namespace
 
-TEST_F(MeshFiles, HeaderNamesAndMissingFiles) {
+TEST_F(MeshFiles, HeaderNamesTextureNumbersAndMissingFiles) {
     Bytes flag = SmallestFile(), junk = SmallestFile(), version = SmallestFile();
     flag.data[0] = 77;
     junk.data[2] = 1; // the letter, then more than the letter
@@ -135,42 +129,17 @@ TEST_F(MeshFiles, HeaderNamesAndMissingFiles) {
     EXPECT_EQ(reports(), Format("Can't load model %s, unknown file extension.", path));
     expectEmpty(*obj, "obj");
 
+    // Texture numbers out of range: the mesh is kept and drawn untextured.
+    auto numbers = load(Bytes().header(2, 0).block(0, 0, 0, 0, 0, 1).block(0, 0, 0, 0, 0, -1));
+    const std::string untextured = ", but the file has 0 textures. It is drawn untextured.";
+    EXPECT_EQ(reports(),
+              (Texts{"Warning: Mesh 1 in " + path + " uses texture number 1" + untextured,
+                     "Warning: Mesh 2 in " + path + " uses texture number -1" + untextured}));
+    EXPECT_EQ(numbers->meshNum, 2);
+
     boxes.clear();
-    Model none(nullptr);
-    EXPECT_TRUE(reports().empty());
     Model missing((dir.path + "/absent.mesh").c_str());
-    BuildModel(none, ReadAsciiMesh(nullptr));
-    EXPECT_EQ(reports(), (Texts{"Can't open file " + dir.path + "/absent.mesh to load mesh.",
-                                "Can't load a mesh with filename NULL..."}));
-}
-
-// Texture numbers count from 1 (0 is none); a 14-character relative name is read whole and
-// the entry after it found.
-TEST_F(MeshFiles, TextureNumbersAndNamesOfExactLength) {
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(dir.path.c_str()), 0);
-    WriteTga("red_tex_14.tga", 2, std::vector<uint8_t>(6, 200));
-    WriteTga("b.tga", 1, {0, 0, 255});
-    Bytes b;
-    b.header(4, 2);
-    for (int32_t texture : {0, 2, 3, -1})
-        b.block(3, 0, false, false, false, texture).triangle();
-    auto model = load(b.name("red_tex_14.tga").name("b.tga"));
-    ASSERT_EQ(chdir(previous), 0);
-
-    ASSERT_TRUE(model->textureNum == 2 && model->meshNum == 4);
-    EXPECT_TRUE(model->textures[0]->width == 2 && model->textures[1]->width == 1);
-    const int32_t used[] = {-1, 1, -1, -1};
-    for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(model->meshes[i]->texture, used[i]) << i;
-    Texts warnings;
-    for (const char* mesh : {"3 in %s uses texture number 3", "4 in %s uses texture number -1"})
-        warnings.push_back(Format((std::string("Warning: Mesh ") + mesh +
-                                   ", but the file has 2 textures. It is drawn untextured.")
-                                      .c_str(),
-                                  path)[0]);
-    EXPECT_EQ(reports(), warnings);
+    EXPECT_EQ(reports(), Texts{"Can't open file " + dir.path + "/absent.mesh to load mesh."});
 }
 
 TEST_F(MeshFiles, HostileCountsAndIndicesAreRejected) {
@@ -186,7 +155,6 @@ TEST_F(MeshFiles, HostileCountsAndIndicesAreRejected) {
         {Bytes().header(1, 0).block(0, huge), kShort},
         {Bytes().header(0, 1).i32(-5), kNegative},
         {Bytes().header(0, 1).i32(huge).u32(0x41414141), kShort},
-        {Bytes().header(2, 0).block(1, 0).f32s({1, 2, 3}), kShort},
         {Bytes().header(4097, 0).f32s(std::vector<float>(4097 * 6)),
          "Can't load the mesh in %s, it has too many meshes."},
         {Bytes().header(0, 17).f32s(std::vector<float>(17)),
@@ -205,42 +173,6 @@ TEST_F(MeshFiles, HostileCountsAndIndicesAreRejected) {
                   Texts{"File " + path + " is not a valid .mesh-file. Mesh 2 has the " +
                         "vertex index " + std::to_string(bad) + ", but only 3 vertices."});
         EXPECT_EQ(model->meshNum, 1);
-    }
-}
-
-// Two meshes with every optional array and two textures; the file cut at every byte
-// length must load cleanly or be rejected with the short-file message.
-TEST_F(MeshFiles, EveryTruncationOfAValidFileIsRejectedCleanly) {
-    const std::string texA = dir.file("a.tga"), texB = dir.file("b.tga");
-    WriteTga(texA, 1, {255, 0, 0});
-    WriteTga(texB, 1, {0, 255, 0});
-    Bytes b;
-    b.header(2, 2).block(3, 1, true, true, true, 1).triangle().u32(0).u32(1).u32(2);
-    b.f32s({0, 0, 1, 0, 0, 1, 0, 0, 1}).f32s({1, 0, 0, 1, 0, 1, 0, 1, 0, 0, 1, 1});
-    b.f32s({0, 0, 1, 0, 0, 1});
-    const size_t firstMeshEnd = b.data.size();
-    b.block(3, 0, true, true, true, 2).triangle().f32s({0, 0, 1, 0, 0, 1, 0, 0, 1});
-    b.f32s({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}).f32s({0, 0, 1, 0, 0, 1});
-    const size_t secondMeshEnd = b.data.size();
-    const size_t firstNameEnd = b.name(texA).data.size();
-    b.name(texB);
-
-    auto whole = load(b);
-    EXPECT_TRUE(reports().empty());
-    ASSERT_TRUE(whole->meshNum == 2 && whole->textureNum == 2 && whole->textures[1]->loaded);
-    const Mesh& first = *whole->meshes[0];
-    EXPECT_TRUE(first.indexed && first.triangleNum == 1 && first.texture == 0);
-    EXPECT_TRUE(first.vertices[3] == 1.0f && first.indices[2] == 2u);
-    EXPECT_EQ(whole->meshes[1]->colors[11], 1.0f);
-
-    for (size_t cut = 0; cut < b.data.size(); ++cut) {
-        auto model = load("cut.mesh", std::vector<uint8_t>(b.data.begin(), b.data.begin() + cut));
-        ASSERT_EQ(reports(), Format(kShort, path)) << cut;
-        EXPECT_LE(model->meshNum, int(cut >= firstMeshEnd) + int(cut >= secondMeshEnd)) << cut;
-        EXPECT_LE(model->textureNum, int(cut >= firstNameEnd)) << cut;
-        for (int32_t i = 0; i < model->meshNum; ++i)
-            EXPECT_EQ(std::memcmp(model->meshes[i]->vertices, whole->meshes[i]->vertices, 36), 0);
-        model->draw();
     }
 }
 
@@ -274,10 +206,6 @@ TEST_F(MeshFiles, RawLinesGiveOneTrianglePerLineAndWarnOnOtherCounts) {
     // Beyond the float range: infinite, and the triangle adds no normal.
     auto huge = loadRaw("1e39 0.0 0.0 1.0 0.0 0.0 0.0 1.0 0.0\n");
     EXPECT_TRUE(huge->meshes[0]->vertices[0] == HUGE_VALF && huge->meshes[0]->normals[2] == 0.0f);
-    // A line longer than 254 characters is read as two.
-    EXPECT_EQ(
-        loadRaw(std::string(250, ' ') + "1 2 3.0 4.0 5.0 6.0 7.0 8.0 9.0\n")->meshes[0]->vertexNum,
-        6);
     // More lines than the budget allows: refused whole, in one report, before any line.
     auto newlines = loadRaw(std::string(200000, '\n'));
     EXPECT_EQ(reports(), Format("Can't load the mesh in %s, it has too many lines.", path));
@@ -285,33 +213,11 @@ TEST_F(MeshFiles, RawLinesGiveOneTrianglePerLineAndWarnOnOtherCounts) {
     EXPECT_EQ(newlines->meshNum, 0);
 }
 
-// Unit face normals summed at each corner: two coplanar triangles on the edge 1-2 give it
-// length 2; a zero-area one on corner 0 adds nothing; a vertex short of a triangle stays 0.
-TEST_F(MeshFiles, CalcNormalsSumsUnitFaceNormals) {
-    Mesh mesh(5, 3, -1, false, false, false);
-    const float positions[] = {0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 5, 5, 5};
-    const uint32_t indices[] = {0, 1, 2, 2, 1, 3, 0, 0, 1};
-    std::copy(std::begin(positions), std::end(positions), mesh.vertices);
-    std::copy(std::begin(indices), std::end(indices), mesh.indices);
-    EXPECT_TRUE(CalcNormals(mesh));
-    EXPECT_EQ(reports(), Texts{"Warning: Calcing normals on Mesh not initialized with a normal "
-                               "array.\nWill allocate the array now, but you should consider "
-                               "doing it on init for performance."});
-    const float z[5] = {1, 2, 2, 1, 0};
-    for (int v = 0; v < 5; ++v) {
-        EXPECT_FLOAT_EQ(mesh.normals[3 * v + 2], z[v]) << v;
-        EXPECT_TRUE(mesh.normals[3 * v] == 0 && mesh.normals[3 * v + 1] == 0) << v;
-    }
-    boxes.clear();
-    Mesh empty(0, 0, -1, true, false, false);
-    EXPECT_FALSE(CalcNormals(empty));
-    EXPECT_EQ(reports(),
-              Texts{"Warning: Told to calc normals on a Mesh, but no vertex data is present."});
-}
-
-// One indexed textured quad on the left and one unindexed mesh of two coloured triangles
-// on the right, drawn with a view of -1 to 1.
-TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
+// An indexed textured quad on the left and an unindexed mesh of two coloured triangles (with
+// normals) on the right, drawn with a view of -1 to 1. Texture numbers count from 1 (0 is
+// none). Then the file cut at every byte length loads its whole meshes or none, with the
+// short-file message.
+TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAreAndEveryCutIsRefused) {
     const std::string tex = dir.file("rb.tga");
     WriteTga(tex, 2, {255, 0, 0, 0, 0, 255});
     Bytes b;
@@ -319,11 +225,16 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
     b.f32s({-0.9f, -0.4f, 0, -0.1f, -0.4f, 0, -0.1f, 0.4f, 0, -0.9f, 0.4f, 0});
     b.u32(0).u32(1).u32(2).u32(0).u32(2).u32(3);
     // Texel centres at the quad's edges: red on the left, blue on the right.
-    b.f32s({0.25f, 0.5f, 0.75f, 0.5f, 0.75f, 0.5f, 0.25f, 0.5f}).block(6, 0, false, true);
+    b.f32s({0.25f, 0.5f, 0.75f, 0.5f, 0.75f, 0.5f, 0.25f, 0.5f});
+    const size_t firstMeshEnd = b.data.size();
+    b.block(6, 0, true, true);
     b.f32s({0.2f, 0.1f, 0, 0.8f, 0.1f, 0, 0.5f, 0.8f, 0, 0.2f, -0.8f, 0, 0.8f, -0.8f, 0});
     b.f32s({0.5f, -0.1f, 0});
     for (int i = 0; i < 6; ++i)
+        b.f32s({0, 0, 1});
+    for (int i = 0; i < 6; ++i)
         b.f32s({0, 1, 0, 1});
+    const size_t secondMeshEnd = b.data.size();
     auto model = load(b.name(tex));
     ASSERT_TRUE(reports().empty());
 
@@ -343,77 +254,14 @@ TEST_F(MeshFiles, ModelPutsPixelsWhereItsTrianglesAre) {
         EXPECT_TRUE(p.g == 255 && p.r == 0);
     for (Rgba p : {ReadPixel(200, 100), ReadPixel(600, 300), ReadPixel(400, 550)})
         EXPECT_EQ(p.r + p.g + p.b, 0);
-}
 
-// The geometry compiled at loading (the demo's models, the field's sphere, the credits' cube)
-// gives exactly the pixels of the same calls made directly: lit, sphere-mapped and squashed
-// as in the scenes.
-TEST_F(MeshFiles, CompiledGeometryDrawsThePixelsOfTheDirectCalls) {
-    std::vector<std::unique_ptr<Model>> models; // the cross, then the round ones
-    for (const AssetFile& file : kAssetFiles)
-        if (file.kind == AssetKind::Model)
-            models.emplace_back(new Model((DemoDir() + "/" + file.path).c_str()));
-    ASSERT_EQ(models.size(), 2u);
-    Texture texture;
-    ASSERT_TRUE(LoadTexture(texture, (DemoDir() + "/Textures/oooh.png").c_str()));
-    g_quadric = gluNewQuadric();
-    gluQuadricTexture(g_quadric, GL_TRUE);
-    gluQuadricNormals(g_quadric, GLU_SMOOTH);
-    FieldSphere sphere;
-    sphere.position[2] = -8;
-    auto frame = [&] {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        gluPerspective(45.0, 800.0 / 600.0, 0.01, 1000.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT0);
-        glEnable(GL_COLOR_MATERIAL);
-        glColor3f(0.6f, 0.8f, 1.0f);
-        bind(texture);
-        EnableSphereMapping();
-        glTranslatef(0, 0, -10);
-        glRotatef(40, 0.5f, 0.8f, 0.3f);
-        glScalef(1, 0.4f, 1);
-        models[0]->draw();
-        glLoadIdentity();
-        glTranslatef(3, -2, -9);
-        models[1]->draw();
-        glDisable(GL_TEXTURE_GEN_S);
-        glDisable(GL_TEXTURE_GEN_T);
-        glLoadIdentity();
-        glTranslatef(-3, -1.5f, 0);
-        sphere.draw(1.5f);
-        glDisable(GL_LIGHTING);
-        glDisable(GL_TEXTURE_2D);
-        glLoadIdentity();
-        glTranslatef(-2.5f, 1.5f, -6);
-        glRotatef(30, 1, 1, 0);
-        DrawSolidCube(kCreditsCubeEdge / 4);
-        return ReadFrame();
-    };
-    // Direct: the meshes' lists set aside, the sphere and the cube not compiled yet.
-    std::vector<std::pair<Mesh*, GLuint>> lists;
-    for (const auto& model : models)
-        for (int32_t i = 0; i < model->meshNum; ++i)
-            lists.emplace_back(model->meshes[i], std::exchange(model->meshes[i]->list, 0));
-    const std::vector<uint8_t> direct = frame();
-    for (auto [mesh, list] : lists)
-        mesh->list = list;
-    CompileFieldSphere();
-    CompileSolidCube(kCreditsCubeEdge / 4);
-    const GLuint sphereList = g_sphereList;
-    ASSERT_NE(sphereList, 0u);
-    size_t drawn = 0; // pixels not black
-    for (size_t i = 0; i < direct.size(); i += 4)
-        drawn += direct[i] + direct[i + 1] + direct[i + 2] > 0;
-    EXPECT_GT(drawn, 50000u);
-    if (frame() != direct) {
-        ADD_FAILURE() << "compiled geometry draws other pixels (direct.png, compiled.png)";
-        WritePng("direct.png", direct, 800, 600);
-        WritePng("compiled.png", frame(), 800, 600);
+    for (size_t cut = 0; cut < b.data.size(); ++cut) {
+        auto part = load("cut.mesh", std::vector<uint8_t>(b.data.begin(), b.data.begin() + cut));
+        ASSERT_EQ(reports(), Format(kShort, path)) << cut;
+        EXPECT_LE(part->meshNum, int(cut >= firstMeshEnd) + int(cut >= secondMeshEnd)) << cut;
+        EXPECT_EQ(part->textureNum, 0) << cut;
+        for (int32_t i = 0; i < part->meshNum; ++i)
+            EXPECT_EQ(std::memcmp(part->meshes[i]->vertices, model->meshes[i]->vertices, 36), 0);
+        part->draw();
     }
-    EXPECT_EQ(g_sphereList, sphereList) << "compiled once, not on every draw";
 }

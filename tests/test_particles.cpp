@@ -2,23 +2,18 @@
 // virtual clock, the fade, and a grid frame read back from a real context.
 #include "base/random.h"
 #include "effects/particle_system.h"
-#include "effects/sphere_field.h"
 #include "platform/files.h"
 #include "test_support.h"
 #include "virtual_clock.h"
 
 #include <GL/gl.h>
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <stb/stb_image_write.h>
 #include <vector>
 
 namespace {
-// The coordinate a draw r stands for.
-float Coordinate(int r) {
-    return static_cast<float>(r / 16384.0 - 1.0);
-}
-
 // The next `count` draws of the generator, which is then set back to where it was by `reseed`.
 template <typename Reseed> std::vector<int> Draws(int count, Reseed reseed) {
     reseed();
@@ -27,19 +22,6 @@ template <typename Reseed> std::vector<int> Draws(int count, Reseed reseed) {
         v = NextRandom();
     reseed();
     return r;
-}
-
-// Builds the system with the working folder set to `folder`, where it looks for its texture.
-ParticleSystem* BuildIn(const std::string& folder) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    EXPECT_TRUE(PlatformChangeFolder(folder.c_str()));
-    ParticleSystem* system = new ParticleSystem;
-    std::filesystem::current_path(previous);
-    // Kept reachable to the end, as the demo keeps its own (nothing here frees itself); each
-    // build also replaces the shared texture.
-    static std::vector<const void*>& kept = *new std::vector<const void*>;
-    kept.insert(kept.end(), {system, g_particleTexture});
-    return system;
 }
 
 // A soft white dot, black from half its width outwards: neighbouring grid blobs (4/7 of the
@@ -66,39 +48,30 @@ int UpdateAfter(ParticleSystem& ps, double seconds) {
     return g_formationStep;
 }
 
-// The scene's view of the particles: 5 units into the screen, on a black background.
-void PrepareFrame() {
-    TestWindow();
+// One grid frame as the scene draws it (5 units into the screen, on black): 64 separate bright
+// blobs, each darker halfway to its right-hand neighbour. Then the state the particle scene and
+// the credits after it rely on.
+void ExpectGridFrame(const ParticleSystem& ps) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(0.0f, 0.0f, -5.0f);
     glColor3f(1.0f, 1.0f, 1.0f);
-}
-
-// Green level of the window pixel where a particle at `position` is drawn.
-int Brightness(const ParticleSystem& ps, const float* position) {
-    int x, y;
-    ProjectToWindow(ps.offset[0] + ps.scale[0] * position[0],
-                    ps.offset[1] + ps.scale[1] * position[1],
-                    ps.offset[2] + ps.scale[2] * position[2], &x, &y);
-    return ReadPixel(x, y).g;
-}
-
-// One grid frame: each of the 64 grid points carries a bright blob, and the point halfway
-// to its right-hand neighbour is clearly darker, so the blobs are 64 separate ones. Then the
-// state the particle scene and the credits after it rely on.
-void ExpectGridFrame(const ParticleSystem& ps) {
-    PrepareFrame();
     glEnable(GL_LIGHTING);
     ps.draw();
+    auto brightness = [&](float x, float y, float z) {
+        int px, py;
+        ProjectToWindow(ps.offset[0] + ps.scale[0] * x, ps.offset[1] + ps.scale[1] * y,
+                        ps.offset[2] + ps.scale[2] * z, &px, &py);
+        return ReadPixel(px, py).g;
+    };
     for (int i = 0; i < kParticleNum; ++i) {
         const float* p = ps.particles[i].position;
-        EXPECT_GT(Brightness(ps, p), 200) << "particle " << i;
+        EXPECT_GT(brightness(p[0], p[1], p[2]), 200) << "particle " << i;
         const float* q = ps.particles[std::min(i + 1, kParticleNum - 1)].position;
-        const float half[3] = {(p[0] + q[0]) / 2, (p[1] + q[1]) / 2, 0.0f};
-        EXPECT_TRUE(i % 8 == 7 || Brightness(ps, half) < 100) << "between " << i << ", " << i + 1;
+        EXPECT_TRUE(i % 8 == 7 || brightness((p[0] + q[0]) / 2, (p[1] + q[1]) / 2, 0) < 100)
+            << "between " << i << ", " << i + 1;
     }
     GLint source, destination;
     GLboolean depthMask = GL_FALSE;
@@ -110,55 +83,21 @@ void ExpectGridFrame(const ParticleSystem& ps) {
 }
 } // namespace
 
-TEST(ParticleSystem, DrawsFollowTheSphereFieldAndAMissingTextureGivesPlainSquares) {
-    // 50 spheres use a varying number of draws (rejections); the particles take the next 192.
-    const std::vector<int> r = Draws(193, [] {
-        SeedRandom(329);
-        delete[] new FieldSphere[kFieldSphereNum];
-    });
-    TempDir empty;
-    BoxLog boxes;
-    testing::internal::CaptureStdout();
-    ParticleSystem* ps = BuildIn(empty.path);
-    testing::internal::GetCapturedStdout();
-
-    ASSERT_EQ(ps->particles.size(), static_cast<size_t>(kParticleNum));
-    for (int i = 0; i < kParticleNum; ++i)
-        for (int axis = 0; axis < 3; ++axis)
-            ASSERT_EQ(ps->particles[i].position[axis], Coordinate(r[3 * i + axis]))
-                << "particle " << i << " axis " << axis;
-    EXPECT_EQ(NextRandom(), r[192]);
-
-    ASSERT_TRUE(g_particleTexture && !g_particleTexture->loaded);
-    ASSERT_EQ(boxes.reports().size(), 1u);
-    EXPECT_NE(boxes.reports()[0].find(kParticlePictureFile), std::string::npos);
-
-    // Untextured, a particle is a plain white square of 1 x 1 before scaling.
-    for (Particle& p : ps->particles)
-        p.position[0] = p.position[1] = p.position[2] = 0.0f;
-    PrepareFrame();
-    ps->draw();
-    const float inside[3] = {0.2f, 0.2f, 0.0f}; // scaled by 2: 0.4 of the 0.5 half edge
-    const float outside[3] = {0.3f, 0.0f, 0.0f};
-    EXPECT_TRUE(Brightness(*ps, inside) == 255 && Brightness(*ps, outside) == 0);
-    delete ps;
-}
-
 // The formation clock lives inside update and starts on its first call, once per process:
 // the whole sequence is walked in this one test.
 TEST(ParticleSystem, FormationSequence) {
     TempDir folder;
     WriteBlob(folder.path);
     TestWindow();
-    ParticleSystem& ps = *BuildIn(folder.path);
+    const std::vector<int> drawn = Draws(193, [] { SeedRandom(329); });
+    const std::filesystem::path previous = std::filesystem::current_path();
+    ASSERT_TRUE(PlatformChangeFolder(folder.path.c_str())); // where it looks for its texture
+    static ParticleSystem& ps = *new ParticleSystem; // kept to the end, as the demo keeps its own
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(NextRandom(), drawn[192]); // 64 particles of three draws each
     ASSERT_TRUE(g_particleTexture->loaded);
     ASSERT_EQ(g_formationStep, 1);
-
-    // 1: everything gathers at the origin, whatever the constructor drew.
-    EXPECT_EQ(UpdateAfter(ps, 3.0), 2);
-    for (const Particle& p : ps.particles)
-        for (int axis = 0; axis < 3; ++axis)
-            EXPECT_TRUE(p.position[axis] == 0.0f && p.target[axis] == 0.0f);
+    EXPECT_EQ(UpdateAfter(ps, 3.0), 2); // 1: everything gathers at the origin
 
     // 2: random targets, z, y, x per particle, 192 draws; the clock still runs from call 1.
     AdvanceSeconds(0.5);
@@ -169,35 +108,28 @@ TEST(ParticleSystem, FormationSequence) {
     for (int i = 0; i < kParticleNum; ++i) {
         const Particle& p = ps.particles[i];
         for (int axis = 0; axis < 3; ++axis)
-            EXPECT_EQ(p.target[2 - axis], Coordinate(r[3 * i + axis]));
+            EXPECT_EQ(p.target[2 - axis], static_cast<float>(r[3 * i + axis] / 16384.0 - 1.0));
         EXPECT_EQ(p.position[0], 0.25f * p.target[0]); // a quarter of the way at 0.5 s
     }
 
-    // 3: exactly 2.0 s after call 1 is not yet "more than 2": the burst ends on its targets.
+    // 3: exactly 2.0 s after call 1 is not yet "more than 2"; one tick later the grid is the
+    // target, and a second call at the same moment changes nothing more.
     EXPECT_EQ(UpdateAfter(ps, 1.5), 3);
-    EXPECT_EQ(ps.particles[5].position[1], ps.particles[5].target[1]);
-
-    // One tick later the grid is the target.
     ASSERT_EQ(UpdateAfter(ps, 1.0 / kTicksPerSecond), 4);
-    ps.update(); // same moment: at most one change per call, and the clock was restarted
-    EXPECT_EQ(g_formationStep, 4);
-    // Rows of eight from (-1, -1), in sevenths of 2, each rounded to float from double.
-    const float kGrid[][3] = {{0, -1, -1},
-                              {7, 1, -1},
-                              {10, static_cast<float>(-3.0 / 7), static_cast<float>(-5.0 / 7)},
-                              {56, -1, 1},
-                              {63, 1, 1}};
-    for (const auto& g : kGrid) {
-        const float* target = ps.particles[static_cast<int>(g[0])].target;
-        EXPECT_EQ(std::vector<float>(target, target + 3), (std::vector<float>{g[1], g[2], 0}))
-            << g[0];
-    }
-
+    EXPECT_EQ(UpdateAfter(ps, 0.0), 4);
+    // Targets of a few particles, {index, x, y} with z 0: the grid's rows of eight from
+    // (-1, -1) in sevenths of 2, each rounded to float from double.
+    auto expectTargets = [&](std::initializer_list<std::array<float, 3>> rows, float tolerance) {
+        for (const auto& g : rows) {
+            const float* t = ps.particles[static_cast<int>(g[0])].target;
+            EXPECT_TRUE(std::fabs(t[0] - g[1]) <= tolerance &&
+                        std::fabs(t[1] - g[2]) <= tolerance && t[2] == 0)
+                << g[0];
+        }
+    };
+    expectTargets({{0, -1, -1}, {10, float(-3.0 / 7), float(-5.0 / 7)}, {63, 1, 1}}, 0);
     // Two seconds on, the particles sit on the grid: look at it.
     EXPECT_EQ(UpdateAfter(ps, 2.0), 4);
-    for (const Particle& p : ps.particles)
-        for (int axis = 0; axis < 3; ++axis)
-            ASSERT_NEAR(p.position[axis], p.target[axis], 1e-6f);
     ExpectGridFrame(ps);
 
     // 4: after a long stall, still only one change: the mirrored grid, (X, Y) to (-Y, -X).
@@ -209,37 +141,27 @@ TEST(ParticleSystem, FormationSequence) {
                     ps.particles[i].start[0] == grid[i].position[0])
             << "particle " << i;
 
-    // 5: eight rings of eight, radii 1.5 down to 0.1875, each starting on +x.
+    // 5: eight rings of eight, radii 1.5 down to 0.1875, each starting on +x. The angle is a
+    // float: up to 49.5 radians it is off by as much as 2e-6.
     ASSERT_EQ(UpdateAfter(ps, 2.0 + 1.0 / kTicksPerSecond), 6);
-    // The angle is a float: up to 49.5 radians it is off by as much as 2e-6.
-    const float kRings[][3] = {
-        {0, 1.5f, 0}, {2, 0, 1.5f}, {13, -0.9280776f, -0.9280776f}, {63, 0.1325825f, -0.1325825f}};
-    for (const auto& g : kRings)
-        EXPECT_TRUE(std::fabs(ps.particles[int(g[0])].target[0] - g[1]) < 5e-6 &&
-                    std::fabs(ps.particles[int(g[0])].target[1] - g[2]) < 5e-6)
-            << g[0];
-    EXPECT_EQ(ps.particles[8].target[0], 1.3125f);
+    expectTargets({{0, 1.5f, 0},
+                   {8, 1.3125f, 0},
+                   {13, -0.9280776f, -0.9280776f},
+                   {63, 0.1325825f, -0.1325825f}},
+                  5e-6f);
 
-    // 6: scatter, with the fade starting on the very call that enters the last step.
+    // 6: scatter, with the fade starting on the very call that enters the last step. No clamp
+    // on time: 4 s in, a particle is twice as far from its start as its target (2 s).
     ASSERT_EQ(UpdateAfter(ps, 2.0 + 1.0 / kTicksPerSecond), 7);
-    int calls = 1;
-    EXPECT_TRUE(ps.particles[0].color[3] == float(1.0 - 0.001) && ps.particles[0].color[0] == 1);
-
-    // No clamp on time: 2 s in a particle is at its target, 4 s in twice as far from its
-    // start, and it carries on.
-    UpdateAfter(ps, 2.0);
-    ++calls;
     const Particle& p = ps.particles[10];
-    for (int axis = 0; axis < 3; ++axis)
-        EXPECT_NEAR(p.position[axis], p.target[axis], 1e-6f);
-    UpdateAfter(ps, 2.0);
-    ++calls;
+    EXPECT_EQ(p.color[3], float(1.0 - 0.001));
+    UpdateAfter(ps, 4.0);
     for (int axis = 0; axis < 3; ++axis)
         EXPECT_NEAR(p.position[axis] - p.start[axis], 2.0f * (p.target[axis] - p.start[axis]),
                     1e-5f);
 
     // The fade is per call, whatever the time: 1,000 calls leave a trace, 1,001 go below 0.
-    for (; calls < 1000; ++calls)
+    for (int calls = 2; calls < 1000; ++calls)
         ps.update();
     EXPECT_TRUE(p.color[3] > 0.0f && p.color[3] < 1e-5f);
     ps.update();

@@ -1,5 +1,5 @@
-// The sphere field: placement from the random generator (hollow, ranges, rejection, divisor)
-// and the music-driven turn and push, checked on pixels read back.
+// The sphere field: placement from the random generator and the music-driven turn and push,
+// checked on pixels read back, drawn directly and from its display list.
 #include "base/random.h"
 #include "effects/sphere_field.h"
 #include "test_support.h"
@@ -26,43 +26,30 @@ bool Lit(double x, double y, double z) {
     return ReadPixel(px, py).r > 128;
 }
 
+// A white sphere on black, unlit.
 void PrepareFrame() {
     TestWindow();
     if (!g_quadric)
         g_quadric = gluNewQuadric();
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glDisable(GL_BLEND);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 } // namespace
 
-TEST(FieldSphere, FieldKeepsTheHollowAndItsRangesAndRepeatsPerSeed) {
-    // Lower and upper ends of x, y, z; the upper ends are excluded.
+TEST(FieldSphere, PlacementKeepsTheHollowAndStaysBelowTheUpperEnds) {
     const float low[3] = {-10.0f, -10.0f, -20.0f}, high[3] = {10.0f, 10.0f, 0.0f};
     SeedRandom(329);
-    FieldSphere* field = new FieldSphere[kFieldSphereNum];
-    SeedRandom(329);
-    FieldSphere* again = new FieldSphere[kFieldSphereNum];
     for (int i = 0; i < kFieldSphereNum; ++i) {
-        const float* p = field[i].position;
+        const FieldSphere sphere;
+        const float* p = sphere.position;
         const float dz = p[2] + 10.0f; // the hollow is centred on (0, 0, -10)
         EXPECT_GE(std::sqrt(p[0] * p[0] + p[1] * p[1] + dz * dz), 7.0f) << "sphere " << i;
         for (int j = 0; j < 3; ++j) {
             EXPECT_TRUE(p[j] >= low[j] && p[j] < high[j]) << "sphere " << i;
-            EXPECT_TRUE(field[i].axis[j] >= 0.0f && field[i].axis[j] < 1.0f) << "sphere " << i;
-            EXPECT_TRUE(p[j] == again[i].position[j] && field[i].axis[j] == again[i].axis[j]);
+            EXPECT_TRUE(sphere.axis[j] >= 0.0f && sphere.axis[j] < 1.0f) << "sphere " << i;
         }
     }
-    delete[] field;
-    delete[] again;
-}
-
-TEST(FieldSphere, LargestDrawStaysBelowTheUpperEndAndZeroGivesTheLowerEnd) {
     // The divisor is 32768: the largest draw lands 20/32768 short of 10, not on it. |x| alone
     // then keeps the sphere out of the hollow, so the first draw is kept.
     SeedRandom(SeedStartingWith(kRandomMax));
@@ -80,17 +67,25 @@ TEST(FieldSphere, MusicValueTurnsAndPushesTheSphere) {
     s.axis[0] = s.axis[1] = 0.0f;
     s.axis[2] = 1.0f;
 
-    // No music: the sphere sits exactly at its position, and the stack is as it was.
-    PrepareFrame();
-    GLint depthBefore, depthAfter;
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
-    s.draw(0.0f);
-    glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
-    EXPECT_TRUE(depthAfter == depthBefore && Lit(0, 0, kZ) && !Lit(1.2, 0, kZ));
+    // Straight from the quadric, then from the list compiled at loading, which draws keep.
+    for (bool compiled : {false, true}) {
+        PrepareFrame();
+        if (compiled)
+            CompileFieldSphere();
+        const GLuint list = g_sphereList;
+        // No music: the sphere sits exactly at its position, and the stack is as it was.
+        GLint depthBefore, depthAfter;
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
+        s.draw(0.0f);
+        glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
+        EXPECT_TRUE(depthAfter == depthBefore && Lit(0, 0, kZ) && !Lit(1.2, 0, kZ)) << compiled;
 
-    // 20 degrees about z, then 20 along the turned x axis: to 20 (cos 20, sin 20), not (20, 0).
-    PrepareFrame();
-    s.draw(20.0f);
-    EXPECT_TRUE(Lit(20.0 * std::cos(M_PI / 9), 20.0 * std::sin(M_PI / 9), kZ));
-    EXPECT_FALSE(Lit(0, 0, kZ) || Lit(20.0, 0, kZ));
+        // 20 degrees about z, then 20 along the turned x axis: to 20 (cos 20, sin 20), not
+        // (20, 0).
+        PrepareFrame();
+        s.draw(20.0f);
+        EXPECT_TRUE(Lit(20.0 * std::cos(M_PI / 9), 20.0 * std::sin(M_PI / 9), kZ)) << compiled;
+        EXPECT_FALSE(Lit(0, 0, kZ) || Lit(20.0, 0, kZ)) << compiled;
+        EXPECT_EQ(g_sphereList, list);
+    }
 }
