@@ -5,6 +5,8 @@
 
 #include "test_support.h"
 
+#include <GL/gl.h>
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #define STB_IMAGE_STATIC
@@ -82,6 +84,37 @@ TEST(BenchReport, CarriesEveryFigureAndTheTargetsAndThePlotShowsTheSeries) {
 
     runs.frames = Frames(30, 8); // beside 9 over 8: too slow
     EXPECT_FALSE(BuildReport(runs)["targets"]["ratio_met"]);
+}
+
+// The counter's stand-ins, taken from the library itself: opened with dlopen it does not stand
+// in front of this program's own GL calls.
+TEST(BenchCounter, CountsEveryCallAndSwallowsThemWhenAsked) {
+    TestWindow();
+    void* library = dlopen(REROVUZ_GLCOUNT_PATH, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    const auto take = reinterpret_cast<decltype(&GlCounterTake)>(dlsym(library, "GlCounterTake"));
+    const auto swallow =
+        reinterpret_cast<decltype(&GlCounterSwallow)>(dlsym(library, "GlCounterSwallow"));
+    const auto clear = reinterpret_cast<decltype(&glClearColor)>(dlsym(library, "glClearColor"));
+    const auto ortho = reinterpret_cast<decltype(&glOrtho)>(dlsym(library, "glOrtho"));
+    ASSERT_TRUE(take && swallow && clear && ortho);
+    // Six doubles reach the driver in order: a wrong stand-in would move the matrix.
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    take();
+    ortho(-1, 3, -2, 6, -1, 1);
+    GLdouble m[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, m);
+    EXPECT_TRUE(m[0] == 0.5 && m[5] == 0.25 && m[12] == -0.5 && m[13] == -0.5);
+    swallow(1);
+    clear(1, 1, 1, 1); // swallowed: the clear colour stays
+    swallow(0);
+    GLfloat colour[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, colour);
+    EXPECT_EQ(colour[0], 0.0f);
+    EXPECT_EQ(take(), 2u); // both calls counted, this program's own not
+    EXPECT_EQ(take(), 0u);
+    dlclose(library);
 }
 
 } // namespace
