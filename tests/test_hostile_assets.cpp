@@ -2,8 +2,7 @@
 // folder, each file in turn replaced: in the sanitizer build by an empty file, a truncated copy,
 // random bytes, a file of another kind, a folder and a file it may not read; in the plain build
 // by 64 MB of the worst content found for its reader, with its memory measured. Every run must
-// play to the end, report the broken file in the demo's own words and, under the sanitizers, end
-// without a sanitizer or leak report.
+// play to the end and report the broken file in the demo's own words, with no sanitizer report.
 #include "platform/files.h"
 #include "resources/mesh.h"
 #include "resources/texture.h"
@@ -33,32 +32,29 @@ const char* const kFolders[] = {"Text", "Textures", "Models", "Music"};
 struct Writer {
     std::vector<uint8_t> bytes;
     void be32(uint32_t v) {
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.push_back(static_cast<uint8_t>(v >> shift));
+        bytes.insert(bytes.end(),
+                     {uint8_t(v >> 24), uint8_t(v >> 16), uint8_t(v >> 8), uint8_t(v)});
     }
     void le16(uint32_t v) { bytes.insert(bytes.end(), {uint8_t(v), uint8_t(v >> 8)}); }
-    void le32(uint32_t v) { le16(v), le16(v >> 16); }
+    void le32(uint32_t v) {
+        le16(v);
+        le16(v >> 16);
+    }
     void text(const char* s) { bytes.insert(bytes.end(), s, s + std::strlen(s)); }
     void zeros(size_t n) { bytes.resize(bytes.size() + n); }
-    // A PNG chunk holding `size` bytes from `data`.
+    // A PNG chunk holding `size` bytes from `data`, with its CRC.
     void chunk(const char* type, const uint8_t* data, size_t size) {
-        static const std::vector<uint32_t> table = [] {
-            std::vector<uint32_t> t(256);
-            for (uint32_t n = 0; n < 256; ++n) {
-                t[n] = n;
-                for (int k = 0; k < 8; ++k)
-                    t[n] = t[n] & 1 ? 0xEDB88320u ^ (t[n] >> 1) : t[n] >> 1;
-            }
-            return t;
-        }();
         be32(static_cast<uint32_t>(size));
         const size_t start = bytes.size();
         text(type);
         bytes.insert(bytes.end(), data, data + size);
         uint32_t c = 0xFFFFFFFFu;
-        for (size_t i = start; i < bytes.size(); ++i)
-            c = table[(c ^ bytes[i]) & 0xFF] ^ (c >> 8);
-        be32(c ^ 0xFFFFFFFFu);
+        for (size_t i = start; i < bytes.size(); ++i) {
+            c ^= bytes[i];
+            for (int k = 0; k < 8; ++k)
+                c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+        }
+        be32(~c);
     }
 };
 
@@ -84,11 +80,16 @@ std::vector<uint8_t> Largest(const std::string& file) {
         z.text("\x78\x01");
         const size_t rows = size_t{rowBytes} * (side - 1);
         const size_t empty = (kLargeBytes - 200 - rows - 5 * ((rows + 65534) / 65535)) / 5;
-        for (size_t i = 0; i < empty; ++i)
-            z.zeros(3), z.le16(0xFFFF);
+        for (size_t i = 0; i < empty; ++i) {
+            z.zeros(3);
+            z.le16(0xFFFF);
+        }
         for (size_t left = rows, n; left > 0; left -= n) {
             n = std::min<size_t>(left, 65535);
-            z.bytes.push_back(0), z.le16(uint32_t(n)), z.le16(uint32_t(~n)), z.zeros(n);
+            z.bytes.push_back(0);
+            z.le16(uint32_t(n));
+            z.le16(uint32_t(~n));
+            z.zeros(n);
         }
         // libpng takes no chunk over 8 MB but image data, and that only up to the image's size.
         for (size_t at = 0; at < z.bytes.size(); at += 8000000)
@@ -120,16 +121,12 @@ std::vector<uint8_t> Largest(const std::string& file) {
         w.zeros(kLargeBytes - 44);
         w.le32(count);
     } else { // MPEG 2.5 layer III frames of 72 bytes: 8 kbit/s mono at 8 kHz
-        for (size_t at = 0; at + 72 <= kLargeBytes; at += 72)
-            w.text("\xFF\xE3\x18\xC0"), w.zeros(68);
+        for (size_t at = 0; at + 72 <= kLargeBytes; at += 72) {
+            w.text("\xFF\xE3\x18\xC0");
+            w.zeros(68);
+        }
     }
     return w.bytes;
-}
-
-// The asset folder's four subfolders copied to `to`.
-void CopyAssets(const std::string& to) {
-    for (const char* folder : kFolders)
-        fs::copy(DemoDir() + "/" + folder, to + "/" + folder, fs::copy_options::recursive);
 }
 
 // Puts the variant of `file` (relative to the asset folder) into the copy at `root`.
@@ -179,13 +176,6 @@ void Capture(CaptureRun& run, const std::string& assets, const std::string& scra
     }
 }
 
-// The "N frames at F fps" line: how long the demo ran.
-std::string FrameLine(const std::string& out) {
-    const size_t at = out.find(" frames at ");
-    const size_t start = out.rfind('\n', at) + 1; // npos + 1: the first line
-    return at == std::string::npos ? "" : out.substr(start, out.find('\n', at) - start);
-}
-
 // Peak resident kB at the end of a scene, or of the run, from the capture's summary.
 long PeakAt(const std::string& out, const std::string& when) {
     const size_t peak = out.find("peak ", out.find("memory at the end of " + when));
@@ -193,19 +183,9 @@ long PeakAt(const std::string& out, const std::string& when) {
 }
 } // namespace
 
-#ifndef __has_feature
-#define __has_feature(x) 0
-#endif
-#if defined(__SANITIZE_ADDRESS__) || __has_feature(address_sanitizer)
-constexpr bool kSanitized = true;
-#else
-constexpr bool kSanitized = false;
-#endif
-
 TEST(HostileAssets, EveryBrokenFileIsReportedAndTheDemoPlaysToTheEnd) {
     // Root reads any file whatever its mode: without these capabilities, which the captures do
-    // not get back at exec, mode 000 means unreadable for it too (elsewhere this fails, and
-    // mode 000 suffices).
+    // not get back at exec, mode 000 means unreadable for it too.
     prctl(PR_CAPBSET_DROP, CAP_DAC_OVERRIDE, 0, 0, 0);
     prctl(PR_CAPBSET_DROP, CAP_DAC_READ_SEARCH, 0, 0, 0);
     std::vector<std::string> files;
@@ -216,33 +196,31 @@ TEST(HostileAssets, EveryBrokenFileIsReportedAndTheDemoPlaysToTheEnd) {
     std::sort(files.begin(), files.end());
     ASSERT_EQ(files.size(), std::size(kAssetFiles));
 
-    // One frame a second keeps the runs affordable: every scene still gets its first and last
-    // frames and the switch to the next one. The intact run reports nothing.
-    TempDir intactDir;
-    CaptureRun intact;
-    Capture(intact, DemoDir(), intactDir.path);
-    ASSERT_EQ(intact.status, 0) << intact.err;
-    ASSERT_EQ(intact.out.find("scene 0 ("), 0u) << intact.out;
-    ASSERT_NE(intact.out.find("scene 4 (credits) starts"), std::string::npos);
-    // Loading ends within the title scene: its peak holds every reader's.
-    const long intactPeak = PeakAt(intact.out, "scene 0");
-    if (!kSanitized) {
+    long intactPeak = -1; // loading ends within the title scene: its peak holds every reader's
+    if (!REROVUZ_SANITIZED) {
         // The demo frees nothing, but must not grow while it plays: at 5 fps the run ends within
         // 1 MiB of the peak at the end of the sphere field (the sanitizers' quarantine hides it).
-        CaptureRun fast;
-        Capture(fast, DemoDir(), intactDir.path, "5");
+        TempDir scratch;
+        CaptureRun intact, fast;
+        Capture(intact, DemoDir(), scratch.path);
+        Capture(fast, DemoDir(), scratch.path, "5");
+        intactPeak = PeakAt(intact.out, "scene 0");
         const long end = PeakAt(fast.out, "the run"), sphereField = PeakAt(fast.out, "scene 1");
-        ASSERT_TRUE(intactPeak > 0 && sphereField > 0) << fast.out;
+        ASSERT_TRUE(intactPeak > 0 && sphereField > 0) << intact.out << fast.out;
         EXPECT_LT(end - sphereField, 1024);
     }
 
+    // One frame a second keeps the runs affordable: every scene still gets its first and last
+    // frames and the switch to the next one.
     std::vector<CaptureRun> runs;
     for (const std::string& file : files)
-        for (int v = kSanitized ? kEmpty : kLarge; v <= (kSanitized ? kUnreadable : kLarge); ++v)
+        for (int v = REROVUZ_SANITIZED ? kEmpty : kLarge;
+             v <= (REROVUZ_SANITIZED ? kUnreadable : kLarge); ++v)
             runs.push_back({file, Variant(v), -1, "", ""});
     auto worker = [&](size_t first) { // two at a time, each on an asset copy of its own
         TempDir slot;
-        CopyAssets(slot.path);
+        for (const char* folder : kFolders)
+            fs::copy(DemoDir() + "/" + folder, slot.file(folder), fs::copy_options::recursive);
         for (size_t i = first; i < runs.size(); i += 2) {
             Spoil(slot.path, runs[i].file, runs[i].variant);
             Capture(runs[i], slot.path, slot.path);
@@ -259,7 +237,8 @@ TEST(HostileAssets, EveryBrokenFileIsReportedAndTheDemoPlaysToTheEnd) {
         EXPECT_EQ(run.status, 0) << run.err.substr(0, 4000);
         EXPECT_EQ(run.err.find("Sanitizer"), std::string::npos) << run.err.substr(0, 4000);
         EXPECT_EQ(run.err.find("runtime error"), std::string::npos) << run.err.substr(0, 4000);
-        EXPECT_EQ(FrameLine(run.out), FrameLine(intact.out)); // played to the demo's own end
+        // Played to the demo's own end: the last credits frame is frame 80.
+        EXPECT_NE(run.out.find("\n81 frames at 1 fps\n"), std::string::npos) << run.out;
         // Pictures and models name the file (the loading picture with a backslash); the
         // soundtrack's reports are the audio layer's, and a first half plays without one.
         const std::string reports = run.out.substr(0, run.out.find("scene 0 ("));
