@@ -124,11 +124,11 @@ struct CaptureRun {
                                          at};
         if (!spectrum.empty())
             args.insert(args.end(), {"--spectrum", spectrum});
-        pid = StartProgram(args, folder + "/stdout.txt");
+        pid = PlatformStartProgram(args, folder + "/stdout.txt", "");
     }
 
     void finish() {
-        status = WaitProgram(pid);
+        status = PlatformWaitProgram(pid, 600);
         const std::vector<uint8_t> bytes = ReadFileBytes(folder + "/stdout.txt");
         out.assign(bytes.begin(), bytes.end());
     }

@@ -1,7 +1,8 @@
 // Helpers shared by the test suites: a real offscreen window and GL context, pixel read-back,
-// PNG dumps for looking at a frame, the reports and boxes a piece of code produced, and
-// scratch folders.
+// PNG dumps, the boxes a piece of code asked for, scratch folders and child programs.
 #pragma once
+
+#include "platform/process.h"
 
 #include <cstdint>
 #include <string>
@@ -51,12 +52,11 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 bool WriteFile(const std::string& path, const std::string& text);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
 
-// Programs a test starts: platform/process.h's, with a ten-minute limit by default.
-int StartProgram(const std::vector<std::string>& args, const std::string& out,
-                 const std::string& err = "");
-int WaitProgram(int pid, int limitSeconds = 600);
-int RunProgram(const std::vector<std::string>& args, const std::string& out,
-               const std::string& err = "", int limitSeconds = 600);
+// A program run to its end through platform/process.h, with a ten-minute limit by default.
+inline int RunProgram(const std::vector<std::string>& args, const std::string& out,
+                      const std::string& err = "", int limitSeconds = 600) {
+    return PlatformWaitProgram(PlatformStartProgram(args, out, err), limitSeconds);
+}
 
 // The source tree and the folder of the built demo with its assets (set by the test runner).
 std::string SourceDir();
