@@ -139,8 +139,6 @@ TEST(HostileAssets, EveryBrokenFileIsReportedAndTheDemoPlaysToTheEnd) {
                       std::string::npos)
                 << reports;
         }
-        std::printf("%-26s %-12s %s\n", run.file.c_str(), kNames[run.variant],
-                    reports.substr(0, std::min<size_t>(reports.find('\n'), 110)).c_str());
     }
 }
 

@@ -82,28 +82,6 @@ void DrainEvents() {
     for (int i = 0; i < 100 && PlatformTakeMessage() != WindowMessage::None; ++i) {
     }
 }
-} // namespace
-
-TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
-    DemoWindow* window = TestWindow();
-    DrainEvents();
-    PlatformSetPresentHook([](void*) { ++g_presented; }, nullptr);
-    EXPECT_TRUE(window->pump()); // nothing waiting: a frame is still shown
-    Push(SDLK_ESCAPE);
-    Push(SDLK_b);
-    Push(SDLK_c);
-    EXPECT_TRUE(window->pump());  // takes Escape, posts quit
-    EXPECT_TRUE(window->pump());  // b still waiting: quit not handed out yet
-    EXPECT_TRUE(window->pump());  // c: other keys do nothing
-    EXPECT_FALSE(window->pump()); // now the quit message
-    EXPECT_EQ(g_presented, 4);    // the quitting call shows no frame
-    Push();
-    EXPECT_TRUE(window->pump());
-    EXPECT_FALSE(window->pump());
-    PlatformSetPresentHook(nullptr, nullptr);
-}
-
-namespace {
 std::string g_calls;
 int g_thirdCalls = 0;
 } // namespace
@@ -189,9 +167,22 @@ TEST(Demo, EveryMissingFileReportedInOrderAndTheStateTheScenesReceive) {
 }
 
 // Last in this file: the interrupt stays set for the rest of the process.
-TEST(Interrupt, SigtermEndsTheRunLikeClosingTheWindow) {
+TEST(Pump, OneMessagePerFrameAndQuitAfterPendingMessagesOnEscapeCloseOrSigterm) {
     DemoWindow* window = TestWindow();
     DrainEvents();
+    PlatformSetPresentHook([](void*) { ++g_presented; }, nullptr);
+    EXPECT_TRUE(window->pump()); // nothing waiting: a frame is still shown
+    for (SDL_Keycode key : {SDLK_ESCAPE, SDLK_b, SDLK_c})
+        Push(key);
+    EXPECT_TRUE(window->pump());  // takes Escape, posts quit
+    EXPECT_TRUE(window->pump());  // b still waiting: quit not handed out yet
+    EXPECT_TRUE(window->pump());  // c: other keys do nothing
+    EXPECT_FALSE(window->pump()); // now the quit message
+    EXPECT_EQ(g_presented, 4);    // the quitting call shows no frame
+    PlatformSetPresentHook(nullptr, nullptr);
+    Push();
+    EXPECT_TRUE(window->pump());
+    EXPECT_FALSE(window->pump());
     EXPECT_TRUE(window->pump());
     std::raise(SIGTERM);
     EXPECT_FALSE(window->pump());

@@ -19,11 +19,8 @@
 #include <stb/stb_image_write.h>
 
 DemoWindow* TestWindow() {
-    static DemoWindow* window = nullptr;
-    if (!window) {
-        window = new DemoWindow(false);
-        g_window = window;
-    }
+    static DemoWindow* const window = new DemoWindow(false);
+    g_window = window;
     return window;
 }
 
@@ -52,9 +49,7 @@ bool WritePng(const std::string& path, const std::vector<uint8_t>& rgba, int wid
 
 namespace {
 BoxLog* g_activeLog = nullptr;
-void RecordBox(const char* text, const char* title) {
-    if (!g_activeLog)
-        return;
+void RecordBox(const char* text, const char* title) { // only while a log is active
     g_activeLog->texts.push_back(text ? text : "");
     g_activeLog->titles.push_back(title ? title : "");
 }

@@ -11,7 +11,7 @@
 class DemoWindow;
 
 // The process's one window (windowed, 800 x 600), created on first use with the real
-// DemoWindow on SDL's offscreen driver. Also sets g_window.
+// DemoWindow on SDL's offscreen driver; g_window is set to it.
 DemoWindow* TestWindow();
 
 struct Rgba {
