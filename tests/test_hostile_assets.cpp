@@ -1,7 +1,7 @@
 // The whole demo (the capture, on the virtual counter, offscreen) on hostile copies of its asset
-// folder, in the sanitizer build: each file in turn empty, truncated, random bytes, a file of
-// another kind, a folder and a file it may not read. Every run must play to the end and report
-// the broken file in the demo's own words, with no sanitizer report.
+// folder under the sanitizers, each file in turn empty, truncated, random, of another kind, a
+// folder or unreadable: every run plays to the end and reports the file in the demo's own words.
+// In the plain build, the demo's memory while it plays.
 #include "platform/files.h"
 #include "resources/mesh.h"
 #include "resources/texture.h"
@@ -106,8 +106,7 @@ TEST(HostileAssets, EveryBrokenFileIsReportedAndTheDemoPlaysToTheEnd) {
                     {fs::relative(entry.path(), DemoDir()).string(), Variant(v), -1, "", ""});
     ASSERT_EQ(runs.size(), std::size(kAssetFiles) * kVariants);
 
-    // One frame a second keeps the runs affordable: every scene still gets its first and last
-    // frames and the switch to the next one.
+    // At one frame a second every scene still gets its first and last frames and the switch.
     auto worker = [&](size_t first) { // two at a time, each on an asset copy of its own
         TempDir slot;
         for (const char* folder : kFolders)

@@ -8,7 +8,6 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -85,10 +84,9 @@ TempDir::TempDir() {
     std::error_code error;
     const auto base = std::filesystem::temp_directory_path(error);
     for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
-        char name[32];
-        std::snprintf(name, sizeof name, "rerovuz test %08x", static_cast<unsigned>(random()));
-        if (std::filesystem::create_directory(base / name, error))
-            path = (base / name).generic_string();
+        const auto folder = base / ("rerovuz test " + std::to_string(random()));
+        if (std::filesystem::create_directory(folder, error))
+            path = folder.generic_string();
     }
 }
 
@@ -116,13 +114,11 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
 }
 
 std::string SourceDir() {
-    const char* dir = std::getenv("REROVUZ_SOURCE_DIR");
-    return dir ? dir : ".";
+    return std::getenv("REROVUZ_SOURCE_DIR") ? std::getenv("REROVUZ_SOURCE_DIR") : ".";
 }
 
 std::string DemoDir() {
-    const char* dir = std::getenv("REROVUZ_DEMO_DIR");
-    return dir ? dir : "demo";
+    return std::getenv("REROVUZ_DEMO_DIR") ? std::getenv("REROVUZ_DEMO_DIR") : "demo";
 }
 
 void ProjectToWindow(double x, double y, double z, int* px, int* py) {

@@ -17,24 +17,22 @@ DemoWindow* TestWindow();
 struct Rgba {
     uint8_t r, g, b, a;
 };
-// One pixel of the back buffer, x from the left and y from the top of the window.
+// The back buffer's pixel x from the left and y from the top; the whole of it, and a PNG file,
+// as RGBA top row first.
 Rgba ReadPixel(int x, int yFromTop);
-// The whole 800 x 600 back buffer, top row first, RGBA.
 std::vector<uint8_t> ReadFrame();
-// Writes RGBA pixels, top row first, as a PNG.
 bool WritePng(const std::string& path, const std::vector<uint8_t>& rgba, int width, int height);
 // Window pixel (x from the left, y from the top) of a point under the current matrices.
 void ProjectToWindow(double x, double y, double z, int* px, int* py);
 
 // Every message box asked for while it lives, with text and title. ReportError's boxes
-// carry the title "Error"; their texts are exactly what was printed.
+// carry the title "Error" (reports() gives their texts), the texts exactly what was printed.
 class BoxLog {
   public:
     BoxLog();
     ~BoxLog();
     std::vector<std::string> texts;
     std::vector<std::string> titles;
-    // Texts of the boxes titled "Error".
     std::vector<std::string> reports() const;
     void clear();
 };
