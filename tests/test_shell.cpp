@@ -23,8 +23,7 @@
 #include <vector>
 
 TEST(SceneTimer, ElapsedIsTheFloatDifferenceOfAbsoluteTimes) {
-    // At 100000 s of absolute time a float second has a resolution of 1/128 s: one tick
-    // later the elapsed time still reads 0.
+    // At 100000 s a float second resolves 1/128 s: a tick later the elapsed time still reads 0.
     AdvanceSeconds(100000.0);
     SceneTimer late;
     PlatformAdvanceVirtualCounter(1);
@@ -161,8 +160,7 @@ TEST(Demo, EveryMissingFileReportedInOrderAndTheStateTheScenesReceive) {
     ASSERT_EQ(chdir("/"), 0);
 }
 
-// Last in this file: the interrupt stays set for the rest of the process.
-TEST(Pump, OneMessagePerFrameAndQuitAfterPendingMessagesOnEscapeCloseOrSigterm) {
+TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
     DemoWindow* window = TestWindow();
     DrainEvents();
     PlatformSetPresentHook([](void*) { ++g_presented; }, nullptr);
@@ -178,6 +176,12 @@ TEST(Pump, OneMessagePerFrameAndQuitAfterPendingMessagesOnEscapeCloseOrSigterm) 
     Push();
     EXPECT_TRUE(window->pump());
     EXPECT_FALSE(window->pump());
+}
+
+// Last in this file: the interrupt stays set for the rest of the process.
+TEST(Interrupt, SigtermEndsTheRunLikeClosingTheWindow) {
+    DemoWindow* window = TestWindow();
+    DrainEvents();
     EXPECT_TRUE(window->pump());
     std::raise(SIGTERM);
     EXPECT_FALSE(window->pump());

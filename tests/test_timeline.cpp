@@ -26,10 +26,9 @@ constexpr float kConstantSpectrum = 0.5f;
 // The window's projection: 45 degrees, 4:3, square pixels.
 const double kPixelsPerUnit = (kHeight / 2) / std::tan(22.5 * M_PI / 180.0);
 
-// Frame numbers as the capture counts them, fixed figures rather than worked out with the
-// demo's clock. Frame 0 is the loading picture, the fade takes frames 1 to 2 s x fps, then one
-// frame before the title draws. A scene ends on the first frame whose float clock reads
-// strictly more than its length; the frame after the last posts the quit.
+// Frame numbers as the capture counts them, fixed rather than worked out with the demo's clock:
+// frame 0 is the loading picture, the fade frames 1 to 2 s x fps, one more before the title; a
+// scene ends on the first frame its float clock is strictly past its length; a last one quits.
 struct Timeline {
     int fps;
     int64_t start[5];
@@ -55,11 +54,10 @@ int Distance(const uint8_t* a, const uint8_t* b) {
     return std::max({std::abs(a[0] - b[0]), std::abs(a[1] - b[1]), std::abs(a[2] - b[2])});
 }
 
-// The pixels further than `tolerance` from `expected` among those `counted` selects: how many,
-// and their bounds (left, top, right, bottom).
+// How many pixels `counted` selects are further than `tolerance` from `expected`, and their box.
 struct Difference {
     int64_t count = 0;
-    std::array<int, 4> box = {kWidth, kHeight, -1, -1};
+    std::array<int, 4> box = {kWidth, kHeight, -1, -1}; // left, top, right, bottom
 };
 Difference Compare(const Picture& frame, const Picture& expected, int tolerance,
                    const Region& counted = nullptr) {
@@ -134,8 +132,7 @@ struct CaptureRun {
     }
 };
 
-// The runs and the pictures they are compared with, drawn by the overlays from the demo's
-// own files; set up on first use.
+// The runs, and the overlays that draw the pictures they are compared with; set up on first use.
 struct Playthrough {
     static Playthrough& get() {
         static Playthrough playthrough;
