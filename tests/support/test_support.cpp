@@ -3,27 +3,23 @@
 
 #include "app/demo_window.h"
 #include "app/globals.h"
-#include "platform/process.h"
 #include "platform/window.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #include <stb/stb_image_write.h>
 
 DemoWindow* TestWindow() {
-    static DemoWindow* window = nullptr;
-    if (!window) {
-        window = new DemoWindow(false);
-        g_window = window;
-    }
+    static DemoWindow* const window = new DemoWindow(false);
+    g_window = window;
     return window;
 }
 
@@ -36,15 +32,13 @@ Rgba ReadPixel(int x, int yFromTop) {
 }
 
 std::vector<uint8_t> ReadFrame() {
-    const int w = 800, h = 600;
-    std::vector<uint8_t> bottomUp(static_cast<size_t>(w) * h * 4);
+    const size_t row = 800 * 4;
+    std::vector<uint8_t> bottomUp(row * 600), topDown;
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, w, h, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<uint8_t> topDown(bottomUp.size());
-    for (int y = 0; y < h; ++y)
-        std::copy_n(&bottomUp[static_cast<size_t>(h - 1 - y) * w * 4], w * 4,
-                    &topDown[static_cast<size_t>(y) * w * 4]);
+    glReadPixels(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
+    for (size_t y = 600; y-- > 0;)
+        topDown.insert(topDown.end(), &bottomUp[y * row], &bottomUp[y * row] + row);
     return topDown;
 }
 
@@ -54,9 +48,7 @@ bool WritePng(const std::string& path, const std::vector<uint8_t>& rgba, int wid
 
 namespace {
 BoxLog* g_activeLog = nullptr;
-void RecordBox(const char* text, const char* title) {
-    if (!g_activeLog)
-        return;
+void RecordBox(const char* text, const char* title) { // only while a log is active
     g_activeLog->texts.push_back(text ? text : "");
     g_activeLog->titles.push_back(title ? title : "");
 }
@@ -86,17 +78,15 @@ void BoxLog::clear() {
 }
 
 TempDir::TempDir() {
-    // create_directory says whether this call made the folder, so a name another process
-    // took at the same moment is never shared. The space goes through every path and command
-    // line the tests hand on.
+    // create_directory says whether this call made the folder, so no two processes share one.
+    // The space goes through every path and command line the tests hand on.
     std::random_device random;
     std::error_code error;
     const auto base = std::filesystem::temp_directory_path(error);
     for (int attempt = 0; attempt < 100 && path.empty(); ++attempt) {
-        char name[32];
-        std::snprintf(name, sizeof name, "rerovuz test %08x", static_cast<unsigned>(random()));
-        if (std::filesystem::create_directory(base / name, error))
-            path = (base / name).generic_string();
+        const auto folder = base / ("rerovuz test " + std::to_string(random()));
+        if (std::filesystem::create_directory(folder, error))
+            path = folder.generic_string();
     }
 }
 
@@ -108,12 +98,10 @@ TempDir::~TempDir() {
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    // An empty vector's data() may be null, which fwrite must not be given.
-    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    return std::fclose(f) == 0 && ok;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    return !out.fail();
 }
 
 bool WriteFile(const std::string& path, const std::string& text) {
@@ -121,26 +109,16 @@ bool WriteFile(const std::string& path, const std::string& text) {
 }
 
 std::vector<uint8_t> ReadFileBytes(const std::string& path) {
-    std::vector<uint8_t> bytes;
-    FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return bytes;
-    uint8_t chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0)
-        bytes.insert(bytes.end(), chunk, chunk + n);
-    std::fclose(f);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
 std::string SourceDir() {
-    const char* dir = std::getenv("REROVUZ_SOURCE_DIR");
-    return dir ? dir : ".";
+    return std::getenv("REROVUZ_SOURCE_DIR") ? std::getenv("REROVUZ_SOURCE_DIR") : ".";
 }
 
 std::string DemoDir() {
-    const char* dir = std::getenv("REROVUZ_DEMO_DIR");
-    return dir ? dir : "demo";
+    return std::getenv("REROVUZ_DEMO_DIR") ? std::getenv("REROVUZ_DEMO_DIR") : "demo";
 }
 
 void ProjectToWindow(double x, double y, double z, int* px, int* py) {
@@ -153,18 +131,4 @@ void ProjectToWindow(double x, double y, double z, int* px, int* py) {
     gluProject(x, y, z, model, projection, viewport, &wx, &wy, &wz);
     *px = static_cast<int>(std::lround(wx));
     *py = viewport[3] - 1 - static_cast<int>(std::lround(wy));
-}
-
-int StartProgram(const std::vector<std::string>& args, const std::string& out,
-                 const std::string& err) {
-    return PlatformStartProgram(args, out, err);
-}
-
-int WaitProgram(int pid, int limitSeconds) {
-    return PlatformWaitProgram(pid, limitSeconds);
-}
-
-int RunProgram(const std::vector<std::string>& args, const std::string& out, const std::string& err,
-               int limitSeconds) {
-    return WaitProgram(StartProgram(args, out, err), limitSeconds);
 }
