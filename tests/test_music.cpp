@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest-spi.h>
@@ -323,5 +324,15 @@ TEST(Music, ReportsEachFailureExactlyAndPlaysTheSoundtrack) {
         EXPECT_EQ(log.reports(),
                   (std::vector<std::string>{notFound, Code(AUDIO_ERROR_FORMAT) + "\n"}));
         EXPECT_EQ(empty.stream, 0u);
+
+        // 24 minutes of silent 72-byte frames (8 kbit/s): refused for its length, not played.
+        std::vector<uint8_t> frames(72 * 20000);
+        for (size_t at = 0; at < frames.size(); at += 72)
+            std::memcpy(&frames[at], "\xFF\xE3\x18\xC0", 4);
+        WriteFile(file, frames);
+        log.clear();
+        Music tooLong;
+        EXPECT_EQ(log.reports(),
+                  (std::vector<std::string>{notFound, Code(AUDIO_ERROR_MEMORY) + "\n"}));
     });
 }
