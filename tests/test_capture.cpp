@@ -16,9 +16,8 @@ int Capture(const std::vector<std::string>& arguments, std::string* out = nullpt
     std::vector<std::string> args = {DemoDir() + "/rerovuz-capture"};
     args.insert(args.end(), arguments.begin(), arguments.end());
     const int status = RunProgram(args, scratch.file("out.txt"));
-    const std::vector<uint8_t> bytes = ReadFileBytes(scratch.file("out.txt"));
     if (out)
-        out->assign(bytes.begin(), bytes.end());
+        *out = ReadFileText(scratch.file("out.txt"));
     return status;
 }
 } // namespace

@@ -65,10 +65,8 @@ void Capture(CaptureRun& run, const std::string& assets, const std::string& scra
     run.status = RunProgram({DemoDir() + "/rerovuz-capture", "--assets", assets, "--out",
                              scratch + "/frames", "--fps", fps, "--at", "1000"},
                             scratch + "/out", scratch + "/err", 240);
-    for (auto [text, name] : {std::pair{&run.out, "/out"}, {&run.err, "/err"}}) {
-        const std::vector<uint8_t> bytes = ReadFileBytes(scratch + name);
-        text->assign(bytes.begin(), bytes.end());
-    }
+    run.out = ReadFileText(scratch + "/out");
+    run.err = ReadFileText(scratch + "/err");
 }
 
 // Peak resident kB at the end of a scene, or of the run, from the capture's summary.

@@ -111,8 +111,7 @@ struct CaptureRun {
 
     void finish() {
         status = PlatformWaitProgram(pid, 600);
-        const std::vector<uint8_t> bytes = ReadFileBytes(folder + ".txt");
-        out.assign(bytes.begin(), bytes.end());
+        out = ReadFileText(folder + ".txt");
     }
     Picture frame(int64_t number) const {
         Picture picture;

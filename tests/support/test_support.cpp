@@ -113,6 +113,11 @@ std::vector<uint8_t> ReadFileBytes(const std::string& path) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
+std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 std::string SourceDir() {
     return std::getenv("REROVUZ_SOURCE_DIR") ? std::getenv("REROVUZ_SOURCE_DIR") : ".";
 }

@@ -49,6 +49,7 @@ class TempDir {
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes);
 bool WriteFile(const std::string& path, const std::string& text);
 std::vector<uint8_t> ReadFileBytes(const std::string& path);
+std::string ReadFileText(const std::string& path); // what a program printed, say
 
 // A program run to its end through platform/process.h, with a ten-minute limit by default.
 inline int RunProgram(const std::vector<std::string>& args, const std::string& out,
