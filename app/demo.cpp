@@ -46,9 +46,16 @@ Demo::Demo(DemoWindow* window_, LoadingHook onLoadingStep_)
 }
 
 void Demo::load() {
-    // A quit asked for while loading is lost: pump's answer is dropped on purpose.
+    // A quit asked for while loading is lost: pump's answer is dropped on purpose. The frame
+    // is shown even then (pump shows none when it quits): the capture's clock moves one frame
+    // per frame shown, and after Ctrl+C, whose request stays, the fade would wait forever.
     LoadAssets(
-        window->width, window->height, [this] { window->pump(); }, onLoadingStep);
+        window->width, window->height,
+        [this] {
+            if (!window->pump())
+                PlatformPresent();
+        },
+        onLoadingStep);
 }
 
 void Demo::frame() {

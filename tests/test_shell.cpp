@@ -207,4 +207,15 @@ TEST(Interrupt, SigtermEndsTheRunLikeClosingTheWindow) {
     EXPECT_TRUE(window->pump());
     std::raise(SIGTERM);
     EXPECT_FALSE(window->pump());
+    // During loading the request waits for the loading's end, on the capture's clock too (its
+    // fade once waited forever for frames that were never shown).
+    TempDir empty;
+    ASSERT_EQ(chdir(empty.path.c_str()), 0);
+    BoxLog boxes;
+    testing::internal::CaptureStdout(); // the missing files
+    PlatformSetVirtualStepPerFrame(kTicksPerSecond / 60);
+    Demo demo(window);
+    testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(window->pump());
+    ASSERT_EQ(chdir("/"), 0);
 }
