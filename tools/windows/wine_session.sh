@@ -3,7 +3,9 @@
 # Xvfb on a free display, a fresh Wine prefix, and a temporary HOME whose .asoundrc makes
 # ALSA's default device a null one, so that Windows' audio path (WASAPI over Wine's ALSA
 # driver) finds a device on a machine without sound hardware. Every Wine check of one run
-# shares the prefix; creating it is the slow part.
+# shares the prefix, creating it is the slow part, and the display: Wine's desktop process,
+# started by the session's first window, lives on between programs and must not outlive the
+# display it was started on.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # shellcheck source=tools/windows/xvfb.sh
@@ -23,7 +25,8 @@ mkdir -p "$session/home"
 printf 'pcm.!default { type null }\n' >"$session/home/.asoundrc"
 export HOME=$session/home
 export WINEPREFIX=$session/prefix
-export WINEDEBUG=-all
+# Wine's own reports of a driver that could not be loaded, so that a failed window says why.
+export WINEDEBUG=-all,err+winediag
 # No Mono or Gecko installer dialogs while the prefix is made.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export XDG_RUNTIME_DIR=$session

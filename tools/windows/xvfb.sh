@@ -1,27 +1,30 @@
-# Sourced: start_xvfb VAR starts Xvfb on the first free display at or above :90, exports
-# DISPLAY and stores its pid in VAR; stop_xvfb PID ends it.
+# Sourced: start_xvfb VAR starts Xvfb on a display number the server picks itself, exports
+# DISPLAY and stores its pid in VAR; stop_xvfb PID ends it. A number chosen here and then
+# started could be taken by another script at the same moment (two make test runs at once):
+# the loser would have found the winner's server answering and used it, until its owner
+# stopped it underneath.
 start_xvfb() {
-  local n=90 pid
-  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do
-    n=$((n + 1))
-  done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local number pid
+  number=$(mktemp "${TMPDIR:-/tmp}/rerovuz-xvfb.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
   pid=$!
-  DISPLAY=:$n
+  for _ in $(seq 100); do
+    [ -s "$number" ] && break
+    sleep 0.1
+  done
+  DISPLAY=:$(head -n 1 "$number")
+  rm -f "$number"
   export DISPLAY
   for _ in $(seq 100); do
-    if xdotool getdisplaygeometry >/dev/null 2>&1; then
+    if [ "$DISPLAY" != : ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
       printf -v "$1" '%s' "$pid"
       return 0
     fi
-    if ! kill -0 "$pid" 2>/dev/null; then
-      # Another process took the display between the check and the start: next one.
-      start_xvfb "$1"
-      return
-    fi
+    kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done
-  echo "Xvfb did not start on :$n" >&2
+  echo "Xvfb did not start (display $DISPLAY)" >&2
+  kill "$pid" 2>/dev/null
   return 1
 }
 
