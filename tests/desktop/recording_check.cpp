@@ -1,6 +1,6 @@
 // Compares a recording of the demo's sound (raw 16-bit stereo at 44.1 kHz, from parec) with the
 // soundtrack as the audio layer decodes it, at the place the show's clock gives.
-//   recording_check DEMO_FOLDER OUTPUT RECORDING OPENING FROM TO
+//   recording_check DEMO_FOLDER OUTPUT RECORDING OPENING FROM TO [REACH]
 // OUTPUT is what the demo printed with REROVUZ_TRACE set: when the music started, when each
 // scene did with its show time, and when a lost sound device sounded again. The recording's
 // first sound is the music's start (OPENING 0) or the OPENING-th sound on a device opened
@@ -10,7 +10,9 @@
 // up in the soundtrack. Exit 1 unless three quarters of them (a jump's crossfade may spoil
 // one), and three at least, match (correlation 0.9) and each match is within 6 dB and where
 // the show's clock had the music then, give or take kSlack. Each scene change in that time is
-// reported with where the music was just after it. Exit 3 when the recording does not reach TO.
+// reported with where the music was just after it. Stretches are looked for up to REACH
+// seconds (default 0.6) either side of the show's clock. Exit 3 when the recording does not
+// reach TO.
 #include "music/music.h"
 #include "platform/audio.h"
 
@@ -47,8 +49,7 @@ struct Trace {
             else if (std::sscanf(line.c_str(), "scene %*d (%*[^)]) starts at %lf s, show time %lf",
                                  &at, &show) == 2)
                 scenes.push_back({at - music, show});
-            else if (std::sscanf(line.c_str(), "INFO: SDL audio: sound again at %lf",
-                                 &at) == 1)
+            else if (std::sscanf(line.c_str(), "INFO: SDL audio: sound again at %lf", &at) == 1)
                 openings.push_back(at - music);
         return music >= 0;
     }
@@ -77,7 +78,7 @@ size_t FirstSound(const std::vector<float>& stereo) {
 
 int main(int argc, char** argv) {
     Trace trace;
-    if (argc != 7)
+    if (argc != 7 && argc != 8)
         return 2;
     if (!trace.read(argv[2])) {
         std::printf("the music has not started yet\n");
@@ -85,6 +86,7 @@ int main(int argc, char** argv) {
     }
     const size_t opening = std::atoi(argv[4]);
     const double from = std::atof(argv[5]), to = std::atof(argv[6]);
+    const double reach = argc == 8 ? std::atof(argv[7]) : 4 * kSlack;
     if (opening > trace.openings.size()) {
         std::printf("the sound came back %zu times\n", trace.openings.size());
         return 1;
@@ -127,15 +129,15 @@ int main(int argc, char** argv) {
     };
     std::printf("music starts %.3f s into the recording; %zu gaps\n", start, gaps.size());
 
-    // Where in the soundtrack the n seconds heard x seconds after the music's start fit best,
-    // looked for well beyond the slack: (correlation, place, gain).
+    // Where in the soundtrack the n seconds heard x seconds after the music's start fit best:
+    // (correlation, place, gain).
     auto find = [&](double x, double n, double expected) {
         const float* piece = &rec[size_t((start + x) * rate)];
         const size_t len = size_t(n * rate);
         const double pe = std::inner_product(piece, piece + len, piece, 0.0);
         double best = -1, at = 0, gain = 0;
-        for (long lag = std::lround(std::max(0.0, expected - 4 * kSlack) * rate);
-             lag <= std::lround((expected + 4 * kSlack) * rate) && size_t(lag) + len <= ref.size();
+        for (long lag = std::lround(std::max(0.0, expected - reach) * rate);
+             lag <= std::lround((expected + reach) * rate) && size_t(lag) + len <= ref.size();
              ++lag) {
             const float* match = &ref[lag];
             const double dot = std::inner_product(piece, piece + len, match, 0.0),

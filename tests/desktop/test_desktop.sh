@@ -73,20 +73,20 @@ wait_exit() {
 }
 
 # Starts the demo (extra environment in the arguments) and answers "Fullscreen?" with $1. A
-# start with no box (seen once) or turned away by a busy X server is tried once more.
+# start with no box (seen once) is tried once more. (A busy X server that turns the window's
+# connection away now and then is the demo's own business: it tries again.)
 launch() {
     for try in 1 2; do
         [ -n "${demo:-}" ] && wait_exit 0 # one left over from a failed check, with its box
         # In a process group of its own: SDL shows message boxes from a child process.
         launched=$(date +%s.%N) # the demo's counter starts about now
-        setsid env "${@:2}" SDL_VIDEODRIVER=x11 "$demo_dir/rerovuz" >"$work/out" 2>&1 &
+        setsid env SDL_VIDEODRIVER=x11 "${@:2}" "$demo_dir/rerovuz" >"$work/out" 2>&1 &
         demo=$!
         if wait_window "Decide!" >/dev/null; then
-            answer "Decide!" "$1" || return 1
-            sleep 1
-            grep -q "x11 not available" "$work/out" || return 0
+            answer "Decide!" "$1"
+            return
         fi
-        echo "start $try: no \"Fullscreen?\" box or turned away; the demo printed:"
+        echo "start $try: no \"Fullscreen?\" box; the demo printed:"
         sed 's/^/    /' "$work/out"
     done
     fail "no \"Fullscreen?\" box"
@@ -112,6 +112,15 @@ if launch Return && { wait_window "Window error" 10 >/dev/null || fail "no box o
     xdotool windowclose "$window"
     wait_exit 20 "the window destroyed from outside"
     grep -q "X Error" "$work/out" && fail "an X error was reported"
+fi
+
+# A video driver this display does not have: the window's box, then the run ends at once with
+# 1, with no loading and no music (which the trace would show) for a window nobody sees.
+if launch Escape SDL_VIDEODRIVER=wayland REROVUZ_TRACE=1 &&
+    { wait_window Error 10 >/dev/null || fail "no \"Error\" box"; } && answer Error Return; then
+    wait_exit 10
+    check "no window: ends with $status at once" [ "$status" = 1 ]
+    grep -q "music starts" "$work/out" && fail "the music started"
 fi
 
 # Sound through PulseAudio null sinks, each recorded from its monitor from before the demo
