@@ -7,6 +7,7 @@
 # The checks: desktop (tests/desktop/test_desktop.sh, its PulseAudio part included, through the
 # Linux build's ctest) and wine_capture, wine_play_No, wine_play_Yes (the Windows build's, in a
 # fresh Wine session per round, one after another as `make test` runs them). Builds both first.
+# `tools/soak.sh --report FOLDER` prints the table of a soak stopped before its end.
 set -uo pipefail
 self=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
 cd "$(dirname "$self")/.."
@@ -23,6 +24,38 @@ if [ "${1:-}" = --wine-round ]; then
     echo "$check $status $(echo "$end - $start" | bc) $log" >>"$results/runs"
   done
   exit 0
+fi
+
+# The table and the failures' output from a results folder.
+report() {
+  local results=$1 checks
+  read -r -a checks <<<"$(awk '{ print $1 }' "$results/runs" | awk '!seen[$0]++' | tr '\n' ' ')"
+  echo
+  printf '%-14s %5s %9s %8s %8s %8s\n' check runs failures min median max
+  for check in "${checks[@]}"; do
+    awk -v c="$check" '$1 == c { print $3 }' "$results/runs" | sort -n >"$results/times"
+    n=$(wc -l <"$results/times")
+    failed=$(awk -v c="$check" '$1 == c && $2 != 0' "$results/runs" | wc -l)
+    if [ "$n" -gt 0 ]; then
+      min=$(head -n 1 "$results/times")
+      max=$(tail -n 1 "$results/times")
+      median=$(awk '{ t[NR] = $1 } END { print NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }' \
+        "$results/times")
+      printf '%-14s %5d %9d %8.1f %8.1f %8.1f\n' "$check" "$n" "$failed" "$min" "$median" "$max"
+    else
+      printf '%-14s %5d %9d %8s %8s %8s\n' "$check" 0 0 - - -
+    fi
+  done
+  awk '$2 != 0 { print $1, $4 }' "$results/runs" | while read -r check log; do
+    echo
+    echo "=== $check failed: $log"
+    cat "$log"
+  done
+  awk '$2 != 0 { exit 1 }' "$results/runs"
+}
+if [ "${1:-}" = --report ]; then
+  report "$2" # a soak stopped before its end
+  exit
 fi
 
 runs=${1:-20}
@@ -71,26 +104,4 @@ for round in $(seq "$runs"); do
   echo "round $round of $runs: $(awk '$2 != 0' "$results/runs" | wc -l) failed runs so far"
 done
 stop_hogs
-
-echo
-printf '%-14s %5s %9s %8s %8s %8s\n' check runs failures min median max
-for check in "${checks[@]}"; do
-  awk -v c="$check" '$1 == c { print $3 }' "$results/runs" | sort -n >"$results/times"
-  n=$(wc -l <"$results/times")
-  failed=$(awk -v c="$check" '$1 == c && $2 != 0' "$results/runs" | wc -l)
-  if [ "$n" -gt 0 ]; then
-    min=$(head -n 1 "$results/times")
-    max=$(tail -n 1 "$results/times")
-    median=$(awk '{ t[NR] = $1 } END { print NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }' \
-      "$results/times")
-    printf '%-14s %5d %9d %8.1f %8.1f %8.1f\n' "$check" "$n" "$failed" "$min" "$median" "$max"
-  else
-    printf '%-14s %5d %9d %8s %8s %8s\n' "$check" 0 0 - - -
-  fi
-done
-awk '$2 != 0 { print $1, $4 }' "$results/runs" | while read -r check log; do
-  echo
-  echo "=== $check failed: $log"
-  cat "$log"
-done
-awk '$2 != 0 { exit 1 }' "$results/runs"
+report "$results"
