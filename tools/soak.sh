@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # tools/soak.sh [RUNS] [CHECK...]: runs each real-desktop, PulseAudio and Wine check RUNS times
 # (default 20) with two CPU hogs beside it, each run timed, then prints a table (check, runs,
-# failures, min/median/max seconds) and the output of every failed run (every run's is kept). Not part of `make test`:
-# a check that fails now and then fails here, and its output says why.
+# failures, min/median/max seconds) and the output of every failed run (every run's is kept).
+# Not part of `make test`: a check that fails now and then fails here, and its output says why.
 #
 # The checks: desktop (tests/desktop/test_desktop.sh, its PulseAudio part included, through the
 # Linux build's ctest) and wine_capture, wine_play_No, wine_play_Yes (the Windows build's, in a
