@@ -39,8 +39,8 @@ report() {
     if [ "$n" -gt 0 ]; then
       min=$(head -n 1 "$results/times")
       max=$(tail -n 1 "$results/times")
-      median=$(awk '{ t[NR] = $1 } END { print NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }' \
-        "$results/times")
+      median=$(awk '{ t[NR] = $1 }
+        END { print NR % 2 ? t[(NR + 1) / 2] : (t[NR / 2] + t[NR / 2 + 1]) / 2 }' "$results/times")
       printf '%-14s %5d %9d %8.1f %8.1f %8.1f\n' "$check" "$n" "$failed" "$min" "$median" "$max"
     else
       printf '%-14s %5d %9d %8s %8s %8s\n' "$check" 0 0 - - -

@@ -108,7 +108,8 @@ window_is() {
 check_window() {
     window=$(wait_window rerovuz) || { fail "$1: no window titled rerovuz"; return 1; }
     settles window_is "${2:-}"
-    check "$1: window \"rerovuz\", client area ${WIDTH}x$HEIGHT at $X,$Y ($SHOWN)" window_is "${2:-}"
+    check "$1: window \"rerovuz\", client area ${WIDTH}x$HEIGHT at $X,$Y ($SHOWN)" \
+        window_is "${2:-}"
 }
 full_screen() { xprop -id "$window" _NET_WM_STATE | grep -q FULLSCREEN; }
 

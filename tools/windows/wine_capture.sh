@@ -28,7 +28,8 @@ printed() { # NAME LOG
   echo "$1 printed:" >&2
   tr '\r' '\n' <"$2" | sed 's/^/    /' >&2
 }
-trap 'echo "wine_capture.sh: line $LINENO failed" >&2; for log in "$out"/*.log; do printed "$log" "$log"; done' ERR
+trap 'echo "wine_capture.sh: line $LINENO failed" >&2
+  for log in "$out"/*.log; do printed "$log" "$log"; done' ERR
 at=$(IFS=,; echo "${moments[*]}")
 "$host/demo/rerovuz-capture" --fps $fps --at "$at" --out "$out/linux" >"$out/linux.log" 2>&1 ||
   { printed "the Linux capture" "$out/linux.log"; exit 1; }
