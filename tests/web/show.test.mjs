@@ -1,0 +1,68 @@
+// The whole show in real time, as a person sees it: the page's question answered with a key,
+// the loading picture, every scene starting, the sound running with the pictures, and the end
+// reached by itself with "Play again". Scenes and the music's start are read from the trace the
+// page turns on (?trace), the music's place against the show's clock from the page's hook.
+import assert from 'node:assert/strict';
+import { join } from 'node:path';
+import { test } from 'node:test';
+import { browse, faults, serve } from './support.mjs';
+
+// One device buffer: 4096 samples at 44.1 kHz. The music may be that far from the clock.
+const bufferSeconds = 4096 / 44100;
+const shots = process.env.REROVUZ_WEB_SHOTS; // a folder for the report's screenshots
+
+for (const [key, answer] of [
+  ['Enter', 'Yes'],
+  ['Escape', 'No'],
+]) {
+  test(`a whole show in real time, the question answered ${answer} with ${key}`, async () => {
+    const server = await serve();
+    try {
+      await browse(async (page, said) => {
+        await page.goto(`${server.url}?trace`);
+        await page.waitForSelector('#question:not([hidden])');
+        assert.equal(await page.$eval('#question-title', (e) => e.textContent), 'Decide!');
+        assert.equal(await page.$eval('#question-text', (e) => e.textContent), 'Fullscreen?');
+        if (shots && answer === 'Yes') await page.screenshot({ path: join(shots, 'web-question.png') });
+        await page.keyboard.press(key);
+
+        const traced = (pattern) => said.console.some((line) => pattern.test(line));
+        const lags = [];
+        for (let scene = 0; scene < 5; ++scene) {
+          await page.waitForFunction(
+            (n) => rerovuz.trace.some((line) => line.startsWith(`scene ${n} `)),
+            { timeout: 60000, polling: 100 },
+            scene,
+          );
+          if (scene === 0) {
+            // Loading showed its picture and faded it before the music started.
+            assert.ok(traced(/music starts/));
+            assert.ok((await page.evaluate(() => rerovuz.framesAtMusicStart)) >= 2);
+            assert.equal(await page.evaluate(() => rerovuz.audioState()), 'running');
+          }
+          // A moment into the scene, when the device has taken a few buffers.
+          await new Promise((resolve) => setTimeout(resolve, 1500));
+          lags.push(await page.evaluate(() => rerovuz.musicLag()));
+        }
+        console.log(`music against the show's clock, per scene (s): ${lags.map((l) => l.toFixed(3)).join(' ')}`);
+        for (const lag of lags) assert.ok(Math.abs(lag) <= bufferSeconds, `music ${lag} s off the clock`);
+
+        await page.waitForFunction('rerovuz.ended !== null', { timeout: 60000, polling: 200 });
+        assert.equal(await page.evaluate(() => rerovuz.ended), 0);
+        assert.equal(await page.$eval('#again', (e) => e.textContent), 'Play again');
+        assert.ok(await page.$eval('#end', (e) => !e.hidden));
+        assert.equal(await page.evaluate(() => rerovuz.audioState()), 'closed');
+        if (shots && answer === 'Yes') await page.screenshot({ path: join(shots, 'web-end.png') });
+
+        // Yes goes full screen, or says it could not, and the show went on either way.
+        const refused = said.dialogs.filter((d) => d === 'Window error\n\nUnable to switch to fullscreen');
+        assert.equal(said.dialogs.length, refused.length, JSON.stringify(said.dialogs));
+        if (answer === 'Yes') assert.ok(refused.length === 1 || (await page.evaluate(() => rerovuz.wasFullscreen)));
+        else assert.equal(refused.length, 0);
+        assert.deepEqual(faults(said), []);
+      });
+    } finally {
+      await server.close();
+    }
+  });
+}
