@@ -93,7 +93,10 @@ WEB_BUILD := build-web
 WEB_PORT ?= 8080
 .PHONY: web serve-web web-test web-bench
 
-web: build
+# Of the Linux build, only the assets: the generator and what it draws.
+web: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target assets
 	@deps=$$(bash tools/web/dependencies.sh) && . tools/web/emscripten_env.sh && \
 	  if [ -f $(WEB_BUILD)/CMakeCache.txt ] && \
 	     ! grep -q "^REROVUZ_WEB_DEPS:[A-Z]*=$$deps$$" $(WEB_BUILD)/CMakeCache.txt; then \
@@ -107,7 +110,8 @@ serve-web: web
 	@echo "Open http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
 	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD)/site $(WEB_PORT)
 
-web-test: web
+# The frame test compares with the Linux build's capture.
+web-test: build web
 	@bash tests/web/run.sh $(WEB_BUILD) $(BUILD)
 
 # Frames per second of each scene of the page in headless Chromium (WebGL on SwiftShader):

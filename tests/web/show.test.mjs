@@ -66,3 +66,31 @@ for (const [key, answer] of [
     }
   });
 }
+
+test('a full screen the browser refuses gets the demo report, and Escape ends the show in the page', async () => {
+  const server = await serve();
+  try {
+    await browse(async (page, said) => {
+      await page.evaluateOnNewDocument(() => {
+        HTMLElement.prototype.requestFullscreen = () => Promise.reject(new TypeError('refused'));
+      });
+      await page.goto(`${server.url}?trace`);
+      await page.waitForSelector('#question:not([hidden])');
+      await page.click('#yes');
+      await page.waitForFunction(() => rerovuz.trace.some((line) => line.startsWith('scene 1 ')), {
+        timeout: 60000,
+        polling: 100,
+      });
+      assert.deepEqual(said.dialogs, ['Window error\n\nUnable to switch to fullscreen']);
+      await page.keyboard.press('Escape');
+      await page.waitForFunction('rerovuz.ended !== null', { timeout: 10000, polling: 100 });
+      assert.equal(await page.evaluate(() => rerovuz.ended), 0);
+      assert.ok(await page.$eval('#end', (e) => !e.hidden));
+      assert.equal(await page.evaluate(() => rerovuz.audioState()), 'closed');
+      assert.ok(!said.console.some((line) => line.includes('scene 2 ')), 'the show went on after Escape');
+      assert.deepEqual(faults(said), []);
+    });
+  } finally {
+    await server.close();
+  }
+});
