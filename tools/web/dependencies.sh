@@ -100,68 +100,79 @@ cmake_build() {
   licenses "$name" "$src"
 }
 
-# SDL: the web's video (a canvas with a WebGL context), audio (Web Audio), events and timers.
-# Without threads its audio callback runs on the page's one thread. Everything else the demo
-# never asks for is left out, which also halves the build.
-off=()
-for o in THREADS JOYSTICK HAPTIC HIDAPI SENSOR POWER LOCALE MISC FILESYSTEM RENDER ATOMIC \
-  LOADSO CPUINFO DISKAUDIO DUMMYAUDIO DUMMYVIDEO OFFSCREEN OPENGL VIRTUAL_JOYSTICK; do
-  off+=("-DSDL_$o=OFF")
-done
-# The performance counter from clock_gettime, which is the page's performance.now(); without
-# it SDL counts in gettimeofday's milliseconds.
-cmake_build src-libsdl2 libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF "${off[@]}" \
-  -DSDL_CLOCK_GETTIME=ON
-cmake_build src-libsdl2-image libsdl2-image -DBUILD_SHARED_LIBS=OFF \
-  -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
-  -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF -DSDL2IMAGE_JPG_SAVE=OFF -DSDL2IMAGE_PNG_SAVE=OFF \
-  $(for f in AVIF GIF JXL LBM PCX PNM QOI SVG TGA TIF WEBP XCF XPM XV; do
-      echo "-DSDL2IMAGE_$f=OFF"; done)
-# Its CMake files install a pkg-config file for shared builds only.
-pc=$prefix/lib/pkgconfig
-printf '%s\n' "prefix=$prefix" "Name: SDL2_image" "Description: SDL2_image, built-in decoders" \
-  "Version: $(printf '%s\n' "${sources[@]}" | sed -n 's/^libsdl2-image=\([0-9.]*\).*/\1/p')" \
-  "Requires: sdl2" "Libs: -L\${prefix}/lib -lSDL2_image" "Cflags: -I\${prefix}/include/SDL2" \
-  >"$pc/SDL2_image.pc"
-# mpg123's autotools do not know the wasm32 triplet; its CMake port needs CheckTypeSize
-# included before it asks for sizes, and the sizes of long and off_t given.
-echo 'include(CheckTypeSize)' >check_type_size.cmake
-cmake_build src-mpg123/ports/cmake mpg123 -DCMAKE_PROJECT_INCLUDE="$work/check_type_size.cmake" \
-  -DBUILD_SHARED_LIBS=OFF -DBUILD_PROGRAMS=OFF -DBUILD_LIBOUT123=OFF -DNETWORK=OFF -DIPV6=OFF \
-  -DSIZEOF_LONG=4 -DHAVE_SIZEOF_LONG=TRUE -DSIZEOF_OFF_T=8 -DHAVE_SIZEOF_OFF_T=TRUE
-cp src-mpg123/COPYING "$prefix/share/licenses/mpg123/"
-cmake_build src-kissfft kissfft -DKISSFFT_DATATYPE=float -DKISSFFT_STATIC=ON \
-  -DKISSFFT_TEST=OFF -DKISSFFT_TOOLS=OFF -DKISSFFT_PKGCONFIG=ON -DKISSFFT_OPENMP=OFF
+# SDL, then SDL_image on it. SDL's configuration alone asks the compiler some four hundred
+# questions one at a time (each a link, about 0.7 s): the other libraries build meanwhile.
+sdl_chain() {
+  # The web's video (a canvas with a WebGL context), audio (Web Audio), events and timers.
+  # Without threads its audio callback runs on the page's one thread. Everything else the demo
+  # never asks for is left out.
+  local off=()
+  for o in THREADS JOYSTICK HAPTIC HIDAPI SENSOR POWER LOCALE MISC FILESYSTEM RENDER ATOMIC \
+    LOADSO CPUINFO DISKAUDIO DUMMYAUDIO DUMMYVIDEO OFFSCREEN OPENGL VIRTUAL_JOYSTICK; do
+    off+=("-DSDL_$o=OFF")
+  done
+  # The performance counter from clock_gettime, which is the page's performance.now(); without
+  # it SDL counts in gettimeofday's milliseconds.
+  cmake_build src-libsdl2 libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF "${off[@]}" \
+    -DSDL_CLOCK_GETTIME=ON
+  cmake_build src-libsdl2-image libsdl2-image -DBUILD_SHARED_LIBS=OFF \
+    -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
+    -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF -DSDL2IMAGE_JPG_SAVE=OFF -DSDL2IMAGE_PNG_SAVE=OFF \
+    $(for f in AVIF GIF JXL LBM PCX PNM QOI SVG TGA TIF WEBP XCF XPM XV; do
+        echo "-DSDL2IMAGE_$f=OFF"; done)
+  # Its CMake files install a pkg-config file for shared builds only.
+  printf '%s\n' "prefix=$prefix" "Name: SDL2_image" "Description: SDL2_image, built-in decoders" \
+    "Version: $(printf '%s\n' "${sources[@]}" | sed -n 's/^libsdl2-image=\([0-9.]*\).*/\1/p')" \
+    "Requires: sdl2" "Libs: -L\${prefix}/lib -lSDL2_image" "Cflags: -I\${prefix}/include/SDL2" \
+    >"$prefix/lib/pkgconfig/SDL2_image.pc"
+}
 
-# gl4es: a copy of the pinned snapshot (its build writes into its own source folder) with our
-# patches applied in order. It starts when the window layer calls it, with the WebGL context
-# made: it tests that context for what it can do.
-cp -r "$gl4es" src-gl4es
-for p in src-gl4es/patches/*.patch; do
-  [ -f "$p" ] && patch -d src-gl4es -p1 --no-backup-if-mismatch <"$p"
-done
-cmake -S src-gl4es -B build-gl4es -G Ninja --toolchain "$here/toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
-  -DNOX11=ON -DNOEGL=ON -DSTATICLIB=ON -DNO_INIT_CONSTRUCTOR=ON
-cmake --build build-gl4es -j "$jobs"
-# emcc reads -lGL as its own WebGL library: the archive takes another name.
-install -D src-gl4es/lib/libGL.a "$prefix/lib/libgl4es.a"
-mkdir -p "$prefix/include/gl4es"
-cp -r src-gl4es/include/GL src-gl4es/include/gl4esinit.h "$prefix/include/gl4es/"
-licenses gl4es src-gl4es
+other_libraries() {
+  # mpg123's autotools do not know the wasm32 triplet; its CMake port needs CheckTypeSize
+  # included before it asks for sizes, and the sizes of long and off_t given.
+  echo 'include(CheckTypeSize)' >check_type_size.cmake
+  cmake_build src-mpg123/ports/cmake mpg123 -DCMAKE_PROJECT_INCLUDE="$work/check_type_size.cmake" \
+    -DBUILD_SHARED_LIBS=OFF -DBUILD_PROGRAMS=OFF -DBUILD_LIBOUT123=OFF -DNETWORK=OFF -DIPV6=OFF \
+    -DSIZEOF_LONG=4 -DHAVE_SIZEOF_LONG=TRUE -DSIZEOF_OFF_T=8 -DHAVE_SIZEOF_OFF_T=TRUE
+  cp src-mpg123/COPYING "$prefix/share/licenses/mpg123/"
+  cmake_build src-kissfft kissfft -DKISSFFT_DATATYPE=float -DKISSFFT_STATIC=ON \
+    -DKISSFFT_TEST=OFF -DKISSFFT_TOOLS=OFF -DKISSFFT_PKGCONFIG=ON -DKISSFFT_OPENMP=OFF
 
-# GLU's utilities (mipmaps, projections, error strings) and quadrics, compiled against gl4es's
-# GL header, GLU's own header first (gl4es's glu.h would rename its functions).
-glu=src-libglu/src
-mkdir -p "$prefix/include/glu/GL"
-cp src-libglu/include/GL/glu.h "$prefix/include/glu/GL/"
-objects=()
-for c in "$glu"/libutil/*.c; do
-  o=glu-$(basename "$c" .c).o
-  emcc -O2 -c "$c" -o "$o" -I"$prefix/include/glu" -I"$prefix/include/gl4es" -I"$glu/include"
-  objects+=("$o")
-done
-emar rcs "$prefix/lib/libglu_gl4es.a" "${objects[@]}"
-licenses glu src-libglu
+  # gl4es: a copy of the pinned snapshot (its build writes into its own source folder) with our
+  # patches applied in order. It starts when the window layer calls it, with the WebGL context
+  # made: it tests that context for what it can do.
+  cp -r "$gl4es" src-gl4es
+  for p in src-gl4es/patches/*.patch; do
+    [ -f "$p" ] && patch -d src-gl4es -p1 --no-backup-if-mismatch <"$p"
+  done
+  cmake -S src-gl4es -B build-gl4es -G Ninja --toolchain "$here/toolchain.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DNOX11=ON -DNOEGL=ON -DSTATICLIB=ON -DNO_INIT_CONSTRUCTOR=ON
+  cmake --build build-gl4es -j "$jobs"
+  # emcc reads -lGL as its own WebGL library: the archive takes another name.
+  install -D src-gl4es/lib/libGL.a "$prefix/lib/libgl4es.a"
+  mkdir -p "$prefix/include/gl4es"
+  cp -r src-gl4es/include/GL src-gl4es/include/gl4esinit.h "$prefix/include/gl4es/"
+  licenses gl4es src-gl4es
+
+  # GLU's utilities (mipmaps, projections, error strings) and quadrics, compiled against
+  # gl4es's GL header, GLU's own header first (gl4es's glu.h would rename its functions).
+  local glu=src-libglu/src objects=()
+  mkdir -p "$prefix/include/glu/GL"
+  cp src-libglu/include/GL/glu.h "$prefix/include/glu/GL/"
+  for c in "$glu"/libutil/*.c; do
+    local o=glu-$(basename "$c" .c).o
+    emcc -O2 -c "$c" -o "$o" -I"$prefix/include/glu" -I"$prefix/include/gl4es" -I"$glu/include"
+    objects+=("$o")
+  done
+  emar rcs "$prefix/lib/libglu_gl4es.a" "${objects[@]}"
+  licenses glu src-libglu
+}
+
+other_libraries >other.log 2>&1 &
+other=$!
+sdl_chain
+wait $other || { cat other.log; exit 1; }
+cat other.log
 
 # Written last: its presence marks a complete prefix.
 printf '%s\n' "${sources[@]}" "$compiler" >"$prefix/versions.txt"
