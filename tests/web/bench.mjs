@@ -18,7 +18,8 @@ try {
       const seen = new Set();
       const poll = () => {
         for (const line of rerovuz.trace) {
-          const m = /^scene (\d+) \(([^)]+)\)/.exec(line);
+          // The title starts with the music.
+          const m = /^scene (\d+) \(([^)]+)\)/.exec(line) || (/^music starts/.test(line) && [0, '0', 'title']);
           if (m && !seen.has(m[1])) {
             seen.add(m[1]);
             window.mark(m[2], rerovuz.frames, performance.now());

@@ -29,10 +29,11 @@ for (const [key, answer] of [
         const traced = (pattern) => said.console.some((line) => pattern.test(line));
         const lags = [];
         for (let scene = 0; scene < 5; ++scene) {
+          // The title starts with the music; the trace names each later scene as it starts.
           await page.waitForFunction(
-            (n) => rerovuz.trace.some((line) => line.startsWith(`scene ${n} `)),
+            (start) => rerovuz.trace.some((line) => line.startsWith(start)),
             { timeout: 60000, polling: 100 },
-            scene,
+            scene === 0 ? 'music starts' : `scene ${scene} `,
           );
           if (scene === 0) {
             // Loading showed its picture and faded it before the music started.
@@ -40,9 +41,17 @@ for (const [key, answer] of [
             assert.ok((await page.evaluate(() => rerovuz.framesAtMusicStart)) >= 2);
             assert.equal(await page.evaluate(() => rerovuz.audioState()), 'running');
           }
-          // A moment into the scene, when the device has taken a few buffers.
+          // A moment into the scene, when the device has taken a few buffers: the median of
+          // nine readings over 0.4 s. Between two takes the lag holds what the last take left
+          // (the resync rule keeps that within a buffer); a single reading may fall while a
+          // take is late behind a long frame, when what is heard waits for the device.
           await new Promise((resolve) => setTimeout(resolve, 1500));
-          lags.push(await page.evaluate(() => rerovuz.musicLag()));
+          const readings = [];
+          for (let i = 0; i < 9; ++i) {
+            readings.push(await page.evaluate(() => rerovuz.musicLag()));
+            await new Promise((resolve) => setTimeout(resolve, 50));
+          }
+          lags.push(readings.sort((a, b) => a - b)[4]);
         }
         console.log(`music against the show's clock, per scene (s): ${lags.map((l) => l.toFixed(3)).join(' ')}`);
         for (const lag of lags) assert.ok(Math.abs(lag) <= bufferSeconds, `music ${lag} s off the clock`);
