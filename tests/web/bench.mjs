@@ -33,7 +33,8 @@ try {
     await page.waitForFunction('rerovuz.ended !== null', { timeout: 300000, polling: 500 });
     await new Promise((resolve) => setTimeout(resolve, 500));
     const scenes = [];
-    for (let i = 0; i + 1 < marks.length; ++i) {
+    // The trace's "end" and the page's end close the last scene.
+    for (let i = 0; i + 1 < marks.length && marks[i][0] !== 'end'; ++i) {
       const [name, frames, start] = marks[i];
       const seconds = marks[i + 1][2] - start;
       scenes.push({ scene: name, frames: marks[i + 1][1] - frames, seconds, fps: (marks[i + 1][1] - frames) / seconds });
