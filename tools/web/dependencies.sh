@@ -21,7 +21,7 @@ mapfile -t sources < <(dpkg-query -W -f='${source:Package}=${source:Version}\n' 
   libsdl2-dev libsdl2-image-dev libmpg123-dev libkissfft-dev libglu1-mesa-dev | sort)
 compiler=emscripten=$(dpkg-query -W -f='${Version}' emscripten)
 gl4es=$root/third_party/gl4es
-key=$({ printf '%s\n' "${sources[@]}" "$compiler"; cat "$0" "$here/toolchain.cmake";
+key=$({ printf '%s\n' "${sources[@]}" "$compiler"; cat "$0" "$here/toolchain.cmake" "$here/sdl_checks.cmake";
         (cd "$gl4es" && find . -type f | LC_ALL=C sort | xargs sha256sum); } |
   sha256sum | cut -c 1-16)
 cache=${REROVUZ_WEB_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/rerovuz-web}
@@ -101,7 +101,8 @@ cmake_build() {
 }
 
 # SDL, then SDL_image on it. SDL's configuration alone asks the compiler some four hundred
-# questions one at a time (each a link, about 0.7 s): the other libraries build meanwhile.
+# questions one at a time (each a link, about 0.7 s): answered from sdl_checks.cmake where it
+# was made with these versions, and the other libraries build meanwhile.
 sdl_chain() {
   # The web's video (a canvas with a WebGL context), audio (Web Audio), events and timers.
   # Without threads its audio callback runs on the page's one thread. Everything else the demo
@@ -113,8 +114,13 @@ sdl_chain() {
   done
   # The performance counter from clock_gettime, which is the page's performance.now(); without
   # it SDL counts in gettimeofday's milliseconds.
-  cmake_build src-libsdl2 libsdl2 -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF "${off[@]}" \
-    -DSDL_CLOCK_GETTIME=ON
+  local known=()
+  if sed -n 4p "$here/sdl_checks.cmake" | grep -qxF "# $(printf '%s\n' "${sources[@]}" |
+    grep '^libsdl2=') $compiler"; then
+    known=(-C "$here/sdl_checks.cmake")
+  fi
+  cmake_build src-libsdl2 libsdl2 "${known[@]}" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
+    "${off[@]}" -DSDL_CLOCK_GETTIME=ON
   cmake_build src-libsdl2-image libsdl2-image -DBUILD_SHARED_LIBS=OFF \
     -DSDL2IMAGE_BACKEND_STB=ON -DSDL2IMAGE_VENDORED=OFF -DSDL2IMAGE_DEPS_SHARED=OFF \
     -DSDL2IMAGE_SAMPLES=OFF -DSDL2IMAGE_TESTS=OFF -DSDL2IMAGE_JPG_SAVE=OFF -DSDL2IMAGE_PNG_SAVE=OFF \
