@@ -4,6 +4,7 @@
 #include "app/demo_window.h"
 #include "app/globals.h"
 #include "base/random.h"
+#include "base/report_error.h"
 #include "music/music.h"
 #include "platform/window.h"
 #include "scenes/assets.h"
@@ -11,7 +12,15 @@
 #include "scenes/scenes.h"
 
 #include <GL/gl.h>
+#include <limits>
 #include <utility>
+
+namespace {
+// The counter's reading in seconds, for the trace.
+double CounterSeconds(const SceneTimer& clock) {
+    return static_cast<double>(clock.counter) / static_cast<double>(clock.frequency);
+}
+} // namespace
 
 Demo::Demo(DemoWindow* window_, LoadingHook onLoadingStep_)
     : window(window_), onLoadingStep(std::move(onLoadingStep_)) {
@@ -32,6 +41,8 @@ Demo::Demo(DemoWindow* window_, LoadingHook onLoadingStep_)
     load();
     if (g_music)
         g_music->play();
+    sceneClock.restart();
+    Trace("music starts at %.3f s", CounterSeconds(sceneClock));
 }
 
 void Demo::load() {
@@ -46,7 +57,22 @@ void Demo::frame() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 
+    const int scene = g_sceneIndex;
+    if (scene != clockScene) {
+        clockScene = scene;
+        sceneClock.restart();
+        Trace("scene %d (%s) starts at %.3f s, show time %.3f s", scene,
+              scene >= 0 && scene < kSceneNum ? kScenes[scene].name : "end",
+              CounterSeconds(sceneClock), SceneStartSeconds(scene));
+    }
     DispatchScene(kScenes, kSceneNum);
+    if (g_music) {
+        // Past the last scene nothing waits: the music's last second plays out.
+        const double end = scene >= 0 && scene < kSceneNum
+                               ? SceneStartSeconds(scene + 1)
+                               : std::numeric_limits<double>::infinity();
+        g_music->follow(SceneStartSeconds(scene) + static_cast<double>(sceneClock.update()), end);
+    }
 }
 
 void DispatchScene(const Scene* scenes, int sceneNum) {
@@ -60,6 +86,10 @@ void DispatchScene(const Scene* scenes, int sceneNum) {
 
 int RunDemo(bool fullscreen) {
     g_window = new DemoWindow(fullscreen);
+    // Without a picture there is no show: loading and the music would play to nobody, with no
+    // window to close. The window's boxes have said what failed.
+    if (!g_window->contextCurrent)
+        return 1;
     g_demo = new Demo(g_window);
     while (g_window->pump())
         g_demo->frame();

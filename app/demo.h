@@ -1,6 +1,7 @@
 // The demo: fixed GL state, loading, and the per-frame dispatch to the five scenes.
 #pragma once
 
+#include "base/scene_timer.h"
 #include "scenes/loading.h"
 
 class DemoWindow;
@@ -20,6 +21,12 @@ class Demo {
 
     DemoWindow* window;
     LoadingHook onLoadingStep;
+    // The show's time as the scenes count it, handed to the music every frame so that it
+    // stays with the pictures: the lengths of the scenes already ended plus the time of the
+    // current one, which this clock keeps (restarted on the scene's first frame, as the
+    // scene's own clock is). The title counts from the music's start.
+    SceneTimer sceneClock;
+    int clockScene = 0;
 };
 
 // Calls the scene g_sceneIndex selects from `scenes` and advances the index when it ends;
@@ -27,5 +34,6 @@ class Demo {
 void DispatchScene(const Scene* scenes, int sceneNum);
 
 // The whole program after the full-screen question: window, demo, main loop. Returns the
-// process exit code.
+// process exit code: 1 at once, before any loading, when no window with an OpenGL context
+// could be made (its boxes have been shown), 0 otherwise.
 int RunDemo(bool fullscreen);

@@ -5,6 +5,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 void ReportError(const char* format, ...) {
@@ -22,4 +23,16 @@ void ReportError(const char* format, ...) {
     std::fwrite(text, 1, std::strlen(text), stdout);
     std::fflush(stdout);
     PlatformShowMessage(text, "Error", BoxIcon::Error);
+}
+
+void Trace(const char* format, ...) {
+    static const bool enabled = std::getenv("REROVUZ_TRACE") != nullptr;
+    if (!enabled)
+        return;
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stderr, format, args);
+    va_end(args);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
 }

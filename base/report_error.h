@@ -10,3 +10,7 @@
 
 // The formatted text is cut at 1023 characters (the buffer holds 1024 with the terminator).
 void ReportError(const char* format, ...) REROVUZ_PRINTF(1, 2);
+
+// The show's timeline, for tests and for anyone chasing a sync problem: with REROVUZ_TRACE set
+// in the environment, the formatted line on standard error; otherwise nothing.
+void Trace(const char* format, ...) REROVUZ_PRINTF(1, 2);

@@ -38,3 +38,10 @@ void Music::updateSpectrum() {
     // Fails without a stream or once it has ended, leaving the last spectrum in place.
     AudioGetSpectrum(stream, spectrum);
 }
+
+void Music::follow(double showSeconds, double sceneEndSeconds) {
+    // Neither reports: only the first opening of the device is the user's business, and
+    // without a stream there is nothing to follow.
+    AudioKeepDevice();
+    AudioFollowClock(stream, showSeconds, sceneEndSeconds);
+}

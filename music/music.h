@@ -15,6 +15,10 @@ class Music {
     // Refreshes spectrum[0..255] with the magnitudes of what is heard now; leaves the
     // buffer as it was when there is nothing to sample.
     void updateSpectrum();
+    // Once a frame, with the show's time and where the current scene ends, in seconds: the
+    // music is kept where the pictures are, and the sound device is brought back when it
+    // went away.
+    void follow(double showSeconds, double sceneEndSeconds);
 
     float spectrum[512] = {};
     // 0 when opening failed.

@@ -32,6 +32,12 @@ struct Stream {
     uint64_t takeTick = 0;     // SDL performance counter at that take
     uint64_t playTickReal = 0; // SDL performance counter where the stream's sample 0 falls
     bool anchored = false;     // playTickReal set by the device's first take
+    // The show's clock, once handed down: `followSeconds` into the stream at `followTick`,
+    // waiting a device buffer past `waitAt` (samples) until the next scene's clock comes.
+    bool following = false;
+    double followSeconds = 0;
+    uint64_t followTick = 0;
+    int64_t waitAt = 0;
     float gain = 1.0f;
 
     // Main thread only: the virtual counter at AudioPlay.
@@ -39,9 +45,16 @@ struct Stream {
 };
 
 uint32_t g_error = AUDIO_OK;
-SDL_AudioDeviceID g_device = 0;
+SDL_AudioDeviceID g_device = 0; // 0 before AudioInit, and while a lost device is replaced
 int g_rate = 0;
 int g_bufferFrames = 0; // samples per channel the device takes at a time
+bool g_started = false; // by a successful AudioInit; the device may be gone since
+uint64_t g_nextTry = 0; // while there is no device: when to try to open one again
+// Device thread, under the device lock: the first take of a device just opened, and after a
+// lost device was replaced, the counter at its first take that played (0: none yet).
+bool g_firstTake = false;
+bool g_awaitingSound = false;
+uint64_t g_soundAgainTick = 0;
 // Handle h is g_streams[h - 1]. Never freed: the device thread may still be mixing while the
 // process exits and runs static destructors.
 std::vector<Stream*>& g_streams = *new std::vector<Stream*>;
@@ -65,6 +78,25 @@ Stream* Find(uint32_t handle) {
 constexpr int kJumpFade = 256;
 int g_testMixDelayMs = 0;
 
+// Samples into the stream its clock puts at SDL counter `now`. Call with the device lock held.
+int64_t DuePosition(const Stream& s, uint64_t now) {
+    const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
+    const uint64_t from = s.following ? s.followTick : s.playTickReal;
+    // Signed: a tick read on another thread a moment before `from` was set.
+    const double seconds = static_cast<double>(static_cast<int64_t>(now - from)) / frequency +
+                           (s.following ? s.followSeconds : 0.0);
+    return static_cast<int64_t>(std::floor(seconds * g_rate));
+}
+
+// How far the stream may play: its end or, while it follows the show, a device buffer past
+// where the current scene ends. Pictures late at a scene's end hold the music there, silent,
+// rather than let it run on into the next scene's section (only to jump back once that scene
+// shows); the buffer lets the next scene's first frame, a frame or two late as it always is,
+// find the music still playing.
+int64_t Limit(const Stream& s) {
+    return s.following ? std::min(s.waitAt + g_bufferFrames, s.length) : s.length;
+}
+
 // Runs on SDL's audio thread with the device lock held.
 void Mix(void*, Uint8* bytes, int byteNum) {
     if (g_testMixDelayMs > 0) {
@@ -75,6 +107,14 @@ void Mix(void*, Uint8* bytes, int byteNum) {
     const int64_t frameNum = byteNum / static_cast<int>(2 * sizeof(float));
     std::memset(bytes, 0, static_cast<size_t>(byteNum));
     const uint64_t now = SDL_GetPerformanceCounter();
+    // A new PulseAudio stream (seen on its null sink) takes its first buffer at once, then
+    // nothing for half a second to two seconds while the server settles its latency: what the
+    // first take held would be heard as a snatch and a gap. Silence then; the streams go on
+    // from the take after, where their clock has them.
+    if (g_firstTake) {
+        g_firstTake = false;
+        return;
+    }
     for (Stream* s : g_streams) {
         if (!s)
             continue; // freed
@@ -84,26 +124,28 @@ void Mix(void*, Uint8* bytes, int byteNum) {
             continue;
         s->mixed.resize(static_cast<size_t>(2 * (frameNum + kJumpFade)));
         float* chunk = s->mixed.data();
-        // The clock runs on while the device is late (an underrun, a starved thread): the
+        // The clock runs on while the device is late (an underrun, a starved thread) and while
+        // the pictures are late (a slow frame as a scene starts holds the show back): the
         // stream follows the clock, not what the device has pulled, so that it stays with the
-        // pictures. Behind by more than a buffer, it jumps to where the clock is, fading from
-        // what would have come next into what comes there. The clock counts from the device's
-        // first take after AudioPlay, which falls anywhere in the device's period (counted from
-        // AudioPlay, a take a little late could already be a buffer behind); a first take
-        // later than a buffer counts from one buffer after AudioPlay.
-        const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
+        // pictures. More than a buffer away from it, either way, it jumps to where the clock
+        // is, fading from what would have come next into what comes there. Until the show's
+        // clock is handed down, the clock counts from the device's first take after AudioPlay,
+        // which falls anywhere in the device's period (counted from AudioPlay, a take a little
+        // late could already be a buffer behind); a first take later than a buffer counts from
+        // one buffer after AudioPlay.
         if (!s->anchored) {
+            const double frequency = static_cast<double>(SDL_GetPerformanceFrequency());
             s->playTickReal = std::min(
                 now, s->playTickReal + static_cast<uint64_t>(g_bufferFrames * frequency / g_rate));
             s->anchored = true;
         }
-        const int64_t due =
-            static_cast<int64_t>(static_cast<double>(now - s->playTickReal) * g_rate / frequency);
-        const bool jump = due - s->handed > g_bufferFrames;
+        const int64_t limit = Limit(*s);
+        const int64_t due = std::min(DuePosition(*s, now), limit);
+        const bool jump = std::llabs(due - s->handed) > g_bufferFrames;
         if (jump) {
             float* fade = chunk + 2 * frameNum;
             s->played.read(s->handed, kJumpFade, fade);
-            s->handed = std::min(due, s->length);
+            s->handed = std::max<int64_t>(due, 0);
             s->heardBase = s->handed;
             s->played.read(s->handed, frameNum, chunk);
             for (int i = 0; i < kJumpFade && i < frameNum; ++i) {
@@ -114,7 +156,11 @@ void Mix(void*, Uint8* bytes, int byteNum) {
         } else {
             s->played.read(s->handed, frameNum, chunk);
         }
-        const int64_t n = std::min(frameNum, s->length - s->handed);
+        const int64_t n = std::clamp<int64_t>(limit - s->handed, 0, frameNum);
+        if (g_awaitingSound && n > 0) {
+            g_awaitingSound = false;
+            g_soundAgainTick = now;
+        }
         for (int64_t i = 0; i < 2 * n; ++i)
             out[i] += chunk[i] * s->gain;
         s->handed += n;
@@ -133,6 +179,9 @@ int64_t HeardPosition(const Stream& s) {
         // 128 bits: ticks x rate passes 2^63 after some days at a nanosecond counter.
         heard = static_cast<int64_t>(static_cast<__int128>(ticks) * g_rate /
                                      PlatformCounterFrequency());
+    } else if (!g_device) {
+        // The device is gone and not yet replaced: nothing is heard, but the show goes on.
+        heard = std::clamp<int64_t>(DuePosition(s, SDL_GetPerformanceCounter()), 0, Limit(s));
     } else {
         // Between two takes the device plays what it took last, at its rate; it never gets
         // ahead of that take.
@@ -145,17 +194,14 @@ int64_t HeardPosition(const Stream& s) {
     return std::min(heard, s.length);
 }
 
-} // namespace
+// The counter's reading in seconds, as the demo's trace gives its times.
+double CounterSeconds() {
+    return static_cast<double>(PlatformReadCounter()) /
+           static_cast<double>(PlatformCounterFrequency());
+}
 
-bool AudioInit(int frequency) {
-    if (g_device)
-        return Fail(AUDIO_ERROR_ALREADY);
-    if (frequency < 8000 || frequency > 192000)
-        return Fail(AUDIO_ERROR_PARAMETER);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        SDL_Log("SDL audio: %s", SDL_GetError());
-        return Fail(AUDIO_ERROR_NO_DEVICE);
-    }
+// Opens the default device, stereo floats at `frequency`, and starts it.
+bool OpenDevice(int frequency) {
     SDL_AudioSpec want = {};
     want.freq = frequency;
     want.format = AUDIO_F32SYS;
@@ -168,16 +214,68 @@ bool AudioInit(int frequency) {
     SDL_AudioSpec have = {};
     // No changes allowed: SDL converts to whatever the hardware takes.
     g_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
-    if (g_device == 0) {
+    if (g_device == 0)
+        return false;
+    g_rate = frequency;
+    g_bufferFrames = have.samples;
+    g_firstTake = true; // the device thread waits on the pause until here
+    SDL_PauseAudioDevice(g_device, 0);
+    return true;
+}
+
+} // namespace
+
+bool AudioInit(int frequency) {
+    if (g_started)
+        return Fail(AUDIO_ERROR_ALREADY);
+    if (frequency < 8000 || frequency > 192000)
+        return Fail(AUDIO_ERROR_PARAMETER);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        SDL_Log("SDL audio: %s", SDL_GetError());
+        return Fail(AUDIO_ERROR_NO_DEVICE);
+    }
+    if (!OpenDevice(frequency)) {
         SDL_Log("SDL audio device: %s", SDL_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return Fail(AUDIO_ERROR_NO_DEVICE);
     }
-    g_rate = frequency;
-    g_bufferFrames = have.samples;
-    SDL_PauseAudioDevice(g_device, 0);
+    g_started = true;
     g_error = AUDIO_OK;
     return true;
+}
+
+void AudioKeepDevice() {
+    if (!g_started)
+        return;
+    const uint64_t now = SDL_GetPerformanceCounter();
+    if (g_device) {
+        SDL_LockAudioDevice(g_device);
+        const uint64_t soundAgain = g_soundAgainTick;
+        g_soundAgainTick = 0;
+        SDL_UnlockAudioDevice(g_device);
+        if (soundAgain)
+            SDL_Log("SDL audio: sound again at %.3f s",
+                    CounterSeconds() - static_cast<double>(static_cast<int64_t>(now - soundAgain)) /
+                                           static_cast<double>(SDL_GetPerformanceFrequency()));
+        if (SDL_GetAudioDeviceStatus(g_device) != SDL_AUDIO_STOPPED)
+            return;
+        // SDL has marked it lost and feeds it on its own thread as if it played; taking it
+        // down joins that thread, after which nothing else reads the streams.
+        SDL_Log("SDL audio: the sound device went away at %.3f s; trying the default one again",
+                CounterSeconds());
+        SDL_CloseAudioDevice(g_device);
+        g_device = 0;
+        g_nextTry = now;
+    }
+    if (now < g_nextTry)
+        return;
+    g_nextTry = now + SDL_GetPerformanceFrequency() / 2;
+    // Each device has a connection of its own to the sound server, so a server that went away
+    // and came back takes a new device. (Starting the driver anew is no help, and SDL 2.26's
+    // PulseAudio driver crashes doing so while the server has no output.)
+    g_awaitingSound = true; // no device thread runs until one opens
+    if (OpenDevice(g_rate))
+        SDL_Log("SDL audio: sound device open again at %.3f s", CounterSeconds());
 }
 
 int AudioSampleRate() {
@@ -194,7 +292,7 @@ int AudioSampleRate() {
 // decoding costs in proportion to the sound read, not to the file; a seek adds 16 frames.
 // A sound longer than AUDIO_MAX_STREAM_SECONDS is refused once the headers have been read.
 uint32_t AudioStreamOpenFile(const char* path) {
-    if (!g_device)
+    if (!g_started)
         return Fail(AUDIO_ERROR_NOT_INIT);
     if (!path)
         return Fail(AUDIO_ERROR_PARAMETER);
@@ -240,6 +338,7 @@ bool AudioPlay(uint32_t stream) {
     s->takeTick = SDL_GetPerformanceCounter();
     s->playTickReal = s->takeTick;
     s->anchored = false;
+    s->following = false;
     s->playTick = PlatformReadCounter();
     SDL_UnlockAudioDevice(g_device);
     g_error = AUDIO_OK;
@@ -255,6 +354,24 @@ bool AudioSetVolume(uint32_t stream, int volume) {
     SDL_LockAudioDevice(g_device);
     s->gain = volume / 100.0f;
     SDL_UnlockAudioDevice(g_device);
+    g_error = AUDIO_OK;
+    return true;
+}
+
+bool AudioFollowClock(uint32_t stream, double seconds, double waitSeconds) {
+    Stream* s = Find(stream);
+    if (!s)
+        return false;
+    if (!PlatformCounterIsVirtual()) {
+        SDL_LockAudioDevice(g_device);
+        s->following = true;
+        s->followSeconds = seconds;
+        s->followTick = SDL_GetPerformanceCounter();
+        // In 64-bit samples whatever the seconds (the last scene waits for nothing).
+        s->waitAt = static_cast<int64_t>(
+            std::clamp(std::floor(waitSeconds * g_rate), 0.0, static_cast<double>(s->length)));
+        SDL_UnlockAudioDevice(g_device);
+    }
     g_error = AUDIO_OK;
     return true;
 }

@@ -66,11 +66,27 @@ bool AudioSetVolume(uint32_t stream, int volume);
 // buffer it holds, moved on by the time since the device last took samples. The stream starts
 // at the device's first take after AudioPlay (within a buffer of it). When the device comes
 // back late (an underrun, a starved thread) and the stream is more than one device buffer
-// behind the time since that start, it jumps there (with a 256-sample crossfade), so that
-// what is heard stays with the scenes' clock instead of falling behind. On the virtual
-// counter it is the time since AudioPlay times the rate, so that a given time always gives
-// the same spectrum.
+// behind its clock (AudioFollowClock), it jumps there (with a 256-sample crossfade), so that
+// what is heard stays with the scenes instead of falling behind. On the virtual counter it is
+// the time since AudioPlay times the rate, so that a given time always gives the same
+// spectrum.
 bool AudioGetSpectrum(uint32_t stream, float* magnitudes);
+
+// Hands down the show's clock: the stream should be heard `seconds` from its start now, and
+// from then on as the counter runs, but no further than one device buffer past `waitSeconds`
+// (where the current scene ends: when its pictures are late, the music waits there, silent,
+// for the next scene's first call). Called once a frame; until the first call the clock is the
+// time since the device's first take after AudioPlay. At a take that finds the stream more
+// than one device buffer from where this clock puts it, ahead or behind, it jumps there as
+// above, so that what is heard stays with the pictures whatever the frames cost. Ignored on
+// the virtual counter, where what is heard is the time since AudioPlay.
+bool AudioFollowClock(uint32_t stream, double seconds, double waitSeconds);
+
+// Once a frame: when the device has gone away (unplugged, its sound server restarted), closes
+// it and tries the default device again about twice a second until one opens, without a
+// report; the streams go on where the clock has them. Does nothing before a successful
+// AudioInit. Meanwhile what is heard (the spectrum, AudioStreamPosition) follows the clock.
+void AudioKeepDevice();
 
 // Samples (per channel, at the device rate) heard so far, in [0, length]; -1 on a bad handle.
 int64_t AudioStreamPosition(uint32_t stream);

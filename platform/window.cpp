@@ -94,6 +94,11 @@ void ApplyTestOverrides(PixelFormatRequest* f) {
     if (const char* bits = std::getenv("REROVUZ_TEST_ACCUM_BITS"))
         f->accumBits = std::atoi(bits);
 }
+// A test plays the demo as a slow machine would, each frame taking this much longer.
+const int g_testFrameDelayMs = [] {
+    const char* ms = std::getenv("REROVUZ_TEST_FRAME_DELAY_MS");
+    return ms ? std::atoi(ms) : 0;
+}();
 
 #if defined(REROVUZ_X11)
 // X11: a window destroyed by another client (xdotool windowclose, a crashed window manager)
@@ -176,7 +181,8 @@ void PlatformShowMessage(const char* text, const char* title, BoxIcon icon) {
     if (!PlatformCanShowBoxes())
         return;
     Uint32 flags = icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : 0;
-    SDL_ShowSimpleMessageBox(flags, title, text ? text : "", nullptr);
+    if (SDL_ShowSimpleMessageBox(flags, title, text ? text : "", nullptr) != 0)
+        SDL_Log("SDL message box \"%s\": %s", title, SDL_GetError());
 }
 
 bool PlatformAskYesNo(const char* text, const char* title) {
@@ -191,16 +197,22 @@ bool PlatformAskYesNo(const char* text, const char* title) {
     SDL_MessageBoxData box = {
         SDL_MESSAGEBOX_INFORMATION, nullptr, title, text, 2, buttons, nullptr};
     int answer = 0;
-    if (SDL_ShowMessageBox(&box, &answer) != 0)
+    if (SDL_ShowMessageBox(&box, &answer) != 0) {
+        SDL_Log("SDL message box \"%s\": %s; taken as No", title, SDL_GetError());
         return false;
+    }
     return answer == 1;
 }
 
 bool PlatformInitVideo() {
     InstallSignalHandlers();
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    // A display under load now and then turns a client away ("x11 not available"); a moment
+    // later it takes it. A driver that cannot start at all costs the user half a second.
+    for (int attempt = 1; SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0; ++attempt) {
         SDL_Log("SDL video: %s", SDL_GetError());
-        return false;
+        if (attempt == 3)
+            return false;
+        SDL_Delay(250);
     }
     g_headless = HeadlessDriver(SDL_GetCurrentVideoDriver());
     return true;
@@ -328,6 +340,8 @@ void PlatformPresent() {
         if (g_headless)
             glFinish();
     }
+    if (g_testFrameDelayMs > 0)
+        SDL_Delay(static_cast<Uint32>(g_testFrameDelayMs));
     PlatformFramePresented();
 }
 

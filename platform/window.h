@@ -18,7 +18,8 @@ typedef void (*MessageBoxHook)(const char* text, const char* title);
 void PlatformSetMessageBoxHook(MessageBoxHook hook);
 
 // Window --------------------------------------------------------------------------------
-// Starts the video subsystem. False when it cannot start.
+// Starts the video subsystem, trying three times over half a second (a busy display now and
+// then turns a client away). False when it cannot start.
 bool PlatformInitVideo();
 // True when the display can show width x height at bitsPerPixel in full screen.
 bool PlatformHasFullscreenMode(int width, int height, int bitsPerPixel);

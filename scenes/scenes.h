@@ -62,3 +62,12 @@ constexpr Scene kScenes[kSceneNum] = {
     {"particles", kParticleSceneSeconds, runParticleScene},
     {"credits", kCreditsSceneSeconds, runCreditsScene},
 };
+
+// Seconds into the show at which scene `index` starts: the lengths of the scenes before it
+// (the whole show's length for kSceneNum).
+constexpr float SceneStartSeconds(int index) {
+    float start = 0.0f;
+    for (int i = 0; i < index && i < kSceneNum; ++i)
+        start += kScenes[i].seconds;
+    return start;
+}

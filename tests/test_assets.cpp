@@ -222,10 +222,8 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     ASSERT_NE(music.stream, 0u);
     EXPECT_EQ(AudioSampleRate(), kRate);
     // The music starts with the first scene; the scenes change at these times, then it ends.
-    double change[kSceneNum + 1] = {0};
-    for (int i = 0; i < kSceneNum; ++i)
-        change[i + 1] = change[i] + kScenes[i].seconds;
-    const double end = change[kSceneNum];
+    const auto change = SceneStartSeconds;
+    const double end = change(kSceneNum);
     const double closing = end - 4.0; // the closing chord, two bars before the end
     // The stream plays to the last frame, a little after the scenes' end.
     const int64_t length = AudioStreamLength(music.stream);
@@ -272,7 +270,7 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     // the credits' stretch, rises on each beat and falls before the next, and stays low without.
     for (double beat = 0.0; beat < end; beat += 0.5) {
         const bool drums =
-            (beat >= change[1] && beat < change[3]) || (beat >= change[4] && beat <= closing);
+            (beat >= change(1) && beat < change(3)) || (beat >= change(4) && beat <= closing);
         const float hit = extreme(2, beat, beat + 0.06, true);
         if (!drums) {
             EXPECT_LT(hit, 0.08f) << "no beat at " << beat;
@@ -284,7 +282,7 @@ TEST(Soundtrack, EndsWithTheScenesStaysBelowFullScaleAndBeatsInTheBandsTheScenes
     // The shake of scene 2 follows bins 1, 3 and 5: each louder on the beat than after it.
     for (int k : {1, 3, 5}) {
         double early = 0, late = 0;
-        for (double beat = change[2]; beat < change[3]; beat += 0.5) {
+        for (double beat = change(2); beat < change(3); beat += 0.5) {
             early += extreme(k, beat, beat + 0.06, true);
             late += extreme(k, beat + 0.38, beat + 0.5, true);
         }

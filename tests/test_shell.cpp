@@ -197,6 +197,27 @@ TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
     EXPECT_FALSE(window->pump());
 }
 
+// Without a window, or a GL context for it, there is no show: the demo ends at once with 1,
+// before loading and the music (which its trace would show), and the capture writes no frame.
+// Near the end of this file: the drivers it names for the programs it starts stay named in
+// this process, whose own window was made before.
+TEST(DemoWindow, NoPictureNoShow) {
+    TempDir dir;
+    SDL_setenv("REROVUZ_TRACE", "1", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
+    EXPECT_EQ(RunProgram({DemoDir() + "/rerovuz"}, dir.file("out"), dir.file("err")), 1);
+    EXPECT_EQ(ReadFileText(dir.file("out")), "");
+    EXPECT_EQ(ReadFileText(dir.file("err")).find("music starts"), std::string::npos);
+    // The capture's own driver, with no GL library to be had (EGL here, WGL on Windows).
+    SDL_setenv("SDL_VIDEO_EGL_DRIVER", "no-such-library", 1);
+    SDL_setenv("SDL_VIDEO_GL_DRIVER", "no-such-library", 1);
+    const std::string frames = dir.file("frames");
+    EXPECT_EQ(RunProgram({DemoDir() + "/rerovuz-capture", "--out", frames}, "", dir.file("err")),
+              1);
+    EXPECT_NE(ReadFileText(dir.file("err")).find("no OpenGL context"), std::string::npos);
+    EXPECT_TRUE(ReadFileBytes(frames + "/frame00000.png").empty());
+}
+
 // Last in this file: the interrupt stays set for the rest of the process.
 TEST(Interrupt, SigtermEndsTheRunLikeClosingTheWindow) {
     DemoWindow* window = TestWindow();

@@ -15,14 +15,15 @@ constexpr double kBeat = 0.5; // seconds
 // Sections start on the scene changes. The parts below are written for these lengths (in
 // beats: groove 30, full piece 40, breakdown 28, finale with credits 36).
 constexpr int SceneBeat(int scene) {
-    return static_cast<int>(kSectionStarts[scene] / kBeat);
+    return static_cast<int>(SceneStartSeconds(scene) / kBeat);
 }
 constexpr int kGroove = SceneBeat(1);
 constexpr int kFull = SceneBeat(2);
 constexpr int kBreakdown = SceneBeat(3);
 constexpr int kFinale = SceneBeat(4);
 constexpr int kEnd = SceneBeat(5);
-static_assert(kGroove * kBeat == kSectionStarts[1] && kEnd * kBeat == kSectionStarts[5],
+static_assert(kGroove * kBeat == SceneStartSeconds(1) &&
+                  kEnd * kBeat == SceneStartSeconds(kSceneNum),
               "scene changes fall on beats");
 static_assert(kFull - kGroove == 30 && kBreakdown - kFull == 40 && kFinale - kBreakdown == 28 &&
                   kEnd - kFinale == 36,
@@ -31,7 +32,8 @@ static_assert(kFull - kGroove == 30 && kBreakdown - kFull == 40 && kFinale - kBr
 // fades to silence half a second before the last frame.
 constexpr int kClosing = kEnd - 8;
 constexpr double kFadeFrom = (kClosing + 3) * kBeat, kFadeSeconds = 2.0;
-static_assert(kFadeFrom + kFadeSeconds <= kSectionStarts[5] - 0.5, "silent before the end");
+static_assert(kFadeFrom + kFadeSeconds <= SceneStartSeconds(kSceneNum) - 0.5,
+              "silent before the end");
 
 struct Chord {
     std::vector<int> pad; // MIDI notes

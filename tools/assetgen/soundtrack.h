@@ -7,18 +7,10 @@
 #include <array>
 #include <string>
 
-// Seconds after the music starts (with the title) at which each scene begins, from the
-// demo's own scene table, and at which the last one ends and the demo quits.
-constexpr std::array<double, kSceneNum + 1> SceneStarts() {
-    std::array<double, kSceneNum + 1> starts = {};
-    for (int i = 0; i < kSceneNum; ++i)
-        starts[i + 1] = starts[i] + kScenes[i].seconds;
-    return starts;
-}
-constexpr std::array<double, kSceneNum + 1> kSectionStarts = SceneStarts();
-// The piece ends with the credits; a second of silence after it keeps the stream playing
-// to the demo's last frame.
-constexpr double kSoundtrackSeconds = kSectionStarts[kSceneNum] + 1.0;
+// Its sections start with the scenes, SceneStartSeconds after the music starts (with the
+// title). The piece ends with the credits; a second of silence after it keeps the stream
+// playing to the demo's last frame.
+constexpr double kSoundtrackSeconds = SceneStartSeconds(kSceneNum) + 1.0;
 
 // The whole piece, 44.1 kHz stereo, peaks kept below full scale.
 StereoBuffer ComposeSoundtrack();

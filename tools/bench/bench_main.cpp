@@ -249,7 +249,8 @@ int RunChild() {
         std::fprintf(stderr, "rerovuz-bench: the GL call counter is not preloaded\n");
         return 1;
     }
-    g_window = new DemoWindow(false);
+    if (!MakeOffscreenWindow("rerovuz-bench"))
+        return 1;
     if (g.mode == "baseline") { // the window and one empty frame
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         PlatformPresent();

@@ -181,6 +181,9 @@ int main(int argc, char** argv) {
     }
     c.options.at = sortedAt;
 
+    // Before the output exists: without a context there is nothing to write.
+    if (!MakeOffscreenWindow("rerovuz-capture"))
+        return 1;
     c.output = CaptureOutput::create(out, c.options.fps, !c.atFrames.empty(), kWidth, kHeight);
     if (!c.output)
         return 1;
@@ -190,7 +193,6 @@ int main(int argc, char** argv) {
         c.atFrames.empty() ? static_cast<int64_t>(72.2 * c.options.fps) : c.atFrames.back() + 1;
     PlatformSetPresentHook(OnPresent, nullptr);
 
-    g_window = new DemoWindow(false);
     g_demo = new Demo(g_window);
     if (c.options.fixedSpectrum && g_music) {
         // Without a stream every spectrum request fails and leaves the buffer as it is, so

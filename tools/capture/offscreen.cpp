@@ -1,6 +1,8 @@
 // Offscreen start, frame read-back and memory, for the capture and the benchmark.
 #include "tools/capture/offscreen.h"
 
+#include "app/demo_window.h"
+#include "app/globals.h"
 #include "platform/clock.h"
 #include "platform/process.h"
 
@@ -13,6 +15,14 @@ void StartOffscreen(int64_t ticksPerSecond, int64_t stepPerFrame) {
     PlatformUseOffscreenDrivers();
     PlatformUseVirtualCounter(ticksPerSecond);
     PlatformSetVirtualStepPerFrame(stepPerFrame);
+}
+
+bool MakeOffscreenWindow(const char* program) {
+    g_window = new DemoWindow(false);
+    if (g_window->contextCurrent)
+        return true;
+    std::fprintf(stderr, "%s: no OpenGL context could be made, so nothing is drawn\n", program);
+    return false;
 }
 
 void ReadBackBuffer(uint8_t* pixels) {

@@ -11,6 +11,9 @@ constexpr int kOffscreenHeight = 600;
 // counter runs at `ticksPerSecond` and moves `stepPerFrame` at each present (0: only when
 // the caller advances it).
 void StartOffscreen(int64_t ticksPerSecond, int64_t stepPerFrame);
+// Makes g_window. Without an OpenGL context nothing could be drawn, only black frames taken
+// for the demo's: says so in one line on standard error, naming `program`, and returns false.
+bool MakeOffscreenWindow(const char* program);
 // The finished frame in the back buffer, RGBA, bottom row first, into 800 x 600 x 4 bytes.
 void ReadBackBuffer(uint8_t* pixels);
 // Peak (VmHWM) and current (VmRSS) resident memory in kB; -1 where /proc cannot tell.
