@@ -34,6 +34,7 @@ test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory sanitize
 	@$(MAKE) --no-print-directory windows-test
+	@$(MAKE) --no-print-directory web-test
 
 .PHONY: sanitize fuzz
 
@@ -89,3 +90,38 @@ faults: setup
 
 clean:
 	rm -rf $(BUILD) build-*
+
+# The web build: the demo as a page, compiled with Debian's Emscripten against SDL2, SDL2_image,
+# libmpg123, kissfft and GLU built from Debian's source packages and gl4es from third_party/
+# (cached outside the build folders, see tools/web/dependencies.sh), with the Linux build's
+# assets. Writes build-web/site/ and build-web/rerovuz-web.zip. `make serve-web` serves the
+# folder on 127.0.0.1 (WEB_PORT); `make test` also plays the page in headless Chromium.
+WEB_BUILD := build-web
+WEB_PORT ?= 8080
+.PHONY: web serve-web web-test web-bench
+
+# Of the Linux build, only the assets: the generator and what it draws.
+web: setup
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target assets
+	@deps=$$(bash tools/web/dependencies.sh) && . tools/web/emscripten_env.sh && \
+	  if [ -f $(WEB_BUILD)/CMakeCache.txt ] && \
+	     ! grep -q "^REROVUZ_WEB_DEPS:[A-Z]*=$$deps$$" $(WEB_BUILD)/CMakeCache.txt; then \
+	    rm -f $(WEB_BUILD)/CMakeCache.txt; fi && \
+	  cmake -S . -B $(WEB_BUILD) --toolchain tools/web/toolchain.cmake \
+	    -DCMAKE_BUILD_TYPE=Release -DREROVUZ_TESTS=OFF -DREROVUZ_WEB_DEPS="$$deps" \
+	    -DREROVUZ_HOST_BUILD=$(abspath $(BUILD)) >/dev/null && \
+	  cmake --build $(WEB_BUILD) -j $(JOBS)
+
+serve-web: web
+	@echo "Open http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)"
+	@python3 -m http.server --bind 127.0.0.1 --directory $(WEB_BUILD)/site $(WEB_PORT)
+
+# The frame test compares with the Linux build's capture.
+web-test: build web
+	@bash tests/web/run.sh $(WEB_BUILD) $(BUILD)
+
+# Frames per second of each scene of the page in headless Chromium (WebGL on SwiftShader):
+# build-web/bench.json. A report, not a test; about a minute and a half.
+web-bench: web
+	@bash tests/web/run.sh $(WEB_BUILD) $(BUILD) bench

@@ -408,6 +408,19 @@ int64_t AudioStreamPosition(uint32_t stream) {
     return heard;
 }
 
+int64_t AudioClockPosition(uint32_t stream) {
+    Stream* s = Find(stream);
+    if (!s)
+        return -1;
+    SDL_LockAudioDevice(g_device);
+    const int64_t due =
+        s->started ? std::clamp<int64_t>(DuePosition(*s, SDL_GetPerformanceCounter()), 0, Limit(*s))
+                   : 0;
+    SDL_UnlockAudioDevice(g_device);
+    g_error = AUDIO_OK;
+    return due;
+}
+
 int64_t AudioStreamLength(uint32_t stream) {
     Stream* s = Find(stream);
     if (!s)

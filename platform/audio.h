@@ -90,6 +90,10 @@ void AudioKeepDevice();
 
 // Samples (per channel, at the device rate) heard so far, in [0, length]; -1 on a bad handle.
 int64_t AudioStreamPosition(uint32_t stream);
+// Samples (per channel) into the stream where its clock puts it now, in [0, length]: the
+// show's clock once AudioFollowClock has handed it down, before that the time since the
+// device's first take. What is heard stays within a device buffer of it. -1 on a bad handle.
+int64_t AudioClockPosition(uint32_t stream);
 // The stream's length in samples per channel at the device rate; -1 on a bad handle.
 int64_t AudioStreamLength(uint32_t stream);
 // Copies `count` stereo samples (2 * count floats, left first) starting at `startSample`,

@@ -3,6 +3,7 @@
 
 #include "platform/clock.h"
 #include "platform/system.h"
+#include "platform/window_host.h"
 
 #include <GL/gl.h>
 #include <SDL2/SDL.h>
@@ -151,10 +152,12 @@ void WatchX11Window(SDL_Window*) {}
 
 SDL_Window* MakeWindow() {
     Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN;
-    if (g_fullscreen)
+    bool hostFullscreen = false;
+    const bool sdlFullscreen = g_fullscreen && !HostTakesFullscreen(hostFullscreen);
+    if (sdlFullscreen)
         flags |= SDL_WINDOW_FULLSCREEN;
     SDL_Window* window = SDL_CreateWindow(g_title, 0, 0, g_width, g_height, flags);
-    if (window && g_fullscreen) {
+    if (window && sdlFullscreen) {
         SDL_DisplayMode mode = {SDL_PIXELFORMAT_RGB888, g_width, g_height, 0, nullptr};
         SDL_SetWindowDisplayMode(window, &mode);
     }
@@ -178,7 +181,7 @@ void PlatformSetMessageBoxHook(MessageBoxHook hook) {
 void PlatformShowMessage(const char* text, const char* title, BoxIcon icon) {
     if (g_boxHook)
         g_boxHook(text ? text : "", title);
-    if (!PlatformCanShowBoxes())
+    if (!PlatformCanShowBoxes() || HostShowMessage(text ? text : "", title))
         return;
     Uint32 flags = icon == BoxIcon::Error ? SDL_MESSAGEBOX_ERROR : 0;
     if (SDL_ShowSimpleMessageBox(flags, title, text ? text : "", nullptr) != 0)
@@ -190,6 +193,9 @@ bool PlatformAskYesNo(const char* text, const char* title) {
         g_boxHook(text, title);
     if (!PlatformCanShowBoxes())
         return false;
+    bool yes = false;
+    if (HostAskYesNo(text, title, yes))
+        return yes;
     const SDL_MessageBoxButtonData buttons[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
         {SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 0, "No"},
@@ -224,6 +230,9 @@ bool PlatformQueryDisplayMode() {
 }
 
 bool PlatformHasFullscreenMode(int width, int height, int bitsPerPixel) {
+    bool hostFullscreen = false;
+    if (HostTakesFullscreen(hostFullscreen))
+        return hostFullscreen;
     int count = SDL_GetNumDisplayModes(0);
     for (int i = 0; i < count; ++i) {
         SDL_DisplayMode mode;
@@ -246,22 +255,37 @@ bool PlatformSetPixelFormat(const PixelFormatRequest& request) {
 }
 
 namespace {
+void LogNearestFormat() {
+    PixelFormatRequest f = FormatStep(g_format, g_formatStep);
+    SDL_Log("Pixel format: nearest the driver has: colour %d, depth %d, stencil %d, "
+            "accumulation %d bits",
+            f.colorBits, f.depthBits, f.stencilBits, f.accumBits);
+}
+
 // Makes the window with the format of g_formatStep or, where the driver has no such visual
 // (on X11 the visual is chosen with the window), with the nearest one after it.
 SDL_Window* MakeWindowWithNearestFormat() {
     for (; g_formatStep < kFormatSteps; ++g_formatStep) {
         ApplyPixelFormat(FormatStep(g_format, g_formatStep));
         if (SDL_Window* window = MakeWindow()) {
-            if (g_formatStep > 0) {
-                PixelFormatRequest f = FormatStep(g_format, g_formatStep);
-                SDL_Log("Pixel format: nearest the driver has: colour %d, depth %d, stencil %d, "
-                        "accumulation %d bits",
-                        f.colorBits, f.depthBits, f.stencilBits, f.accumBits);
-            }
+            if (g_formatStep > 0)
+                LogNearestFormat();
             return window;
         }
     }
     return nullptr;
+}
+
+// Some drivers make the context without the accumulation buffer asked for and say so only
+// when asked (WebGL has none at all): that is the format without it, as if it had been the
+// one chosen.
+void CheckAccumulationBits() {
+    int bits = 0;
+    if (g_formatStep == 0 && g_format.accumBits > 0 &&
+        SDL_GL_GetAttribute(SDL_GL_ACCUM_RED_SIZE, &bits) == 0 && bits == 0) {
+        g_formatStep = 1;
+        LogNearestFormat();
+    }
 }
 } // namespace
 
@@ -292,9 +316,13 @@ bool PlatformCreateContext() {
             break;
         g_context = SDL_GL_CreateContext(g_sdlWindow);
     }
-    if (!g_context)
+    if (!g_context) {
         SDL_Log("SDL GL context: %s", SDL_GetError());
-    return g_context != nullptr;
+        return false;
+    }
+    CheckAccumulationBits();
+    HostContextMade();
+    return true;
 }
 
 bool PlatformMakeCurrent() {
@@ -334,6 +362,7 @@ void PlatformPresent() {
     if (g_presentHook)
         g_presentHook(g_presentHookUser);
     if (g_sdlWindow && g_context && !g_windowGone) {
+        HostBeforeSwap();
         SDL_GL_SwapWindow(g_sdlWindow);
         // Offscreen nothing paces the frames: llvmpipe would queue them faster than it draws
         // them and keep hundreds of MB of immediate-mode vertex data.
@@ -343,6 +372,7 @@ void PlatformPresent() {
     if (g_testFrameDelayMs > 0)
         SDL_Delay(static_cast<Uint32>(g_testFrameDelayMs));
     PlatformFramePresented();
+    HostFrameShown();
 }
 
 WindowMessage PlatformTakeMessage() {

@@ -205,15 +205,16 @@ TEST(DemoWindow, NoPictureNoShow) {
     TempDir dir;
     SDL_setenv("REROVUZ_TRACE", "1", 1);
     SDL_setenv("SDL_VIDEODRIVER", "no-such-driver", 1);
-    EXPECT_EQ(RunProgram({DemoDir() + "/rerovuz"}, dir.file("out"), dir.file("err")), 1);
+    // A minute at most: a run that goes on plays the whole show.
+    EXPECT_EQ(RunProgram({DemoDir() + "/rerovuz"}, dir.file("out"), dir.file("err"), 60), 1);
     EXPECT_EQ(ReadFileText(dir.file("out")), "");
     EXPECT_EQ(ReadFileText(dir.file("err")).find("music starts"), std::string::npos);
-    // The capture's own driver, with no GL library to be had (EGL here, WGL on Windows).
+    // The capture's own driver, with no GL library to be had (EGL offscreen, WGL on Windows).
     SDL_setenv("SDL_VIDEO_EGL_DRIVER", "no-such-library", 1);
-    SDL_setenv("SDL_VIDEO_GL_DRIVER", "no-such-library", 1);
+    SDL_setenv("SDL_OPENGL_LIBRARY", "no-such-library", 1);
     const std::string frames = dir.file("frames");
-    EXPECT_EQ(RunProgram({DemoDir() + "/rerovuz-capture", "--out", frames}, "", dir.file("err")),
-              1);
+    EXPECT_EQ(
+        RunProgram({DemoDir() + "/rerovuz-capture", "--out", frames}, "", dir.file("err"), 60), 1);
     EXPECT_NE(ReadFileText(dir.file("err")).find("no OpenGL context"), std::string::npos);
     EXPECT_TRUE(ReadFileBytes(frames + "/frame00000.png").empty());
 }

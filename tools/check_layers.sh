@@ -31,7 +31,7 @@ done
 while IFS= read -r hit; do
     echo "$hit: a system check outside platform/"
     bad=1
-done < <(grep -n -E '^[[:space:]]*#[[:space:]]*(if|ifdef|ifndef|elif).*(_WIN32|_WIN64|__MINGW|_MSC_VER|__linux|__unix|__APPLE__)' \
+done < <(grep -n -E '^[[:space:]]*#[[:space:]]*(if|ifdef|ifndef|elif).*(_WIN32|_WIN64|__MINGW|_MSC_VER|__linux|__unix|__APPLE__|__EMSCRIPTEN__)' \
     base/* resources/* music/* effects/* scenes/* app/* tools/*/*.cpp tools/*/*.h tests/*.cpp tests/support/* 2>/dev/null)
 [ $bad -eq 0 ] && echo "layers: every include points down"
 exit $bad

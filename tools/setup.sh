@@ -21,6 +21,13 @@ packages=(
 if [ "${1:-}" = windows ]; then
   packages+=(g++-mingw-w64-x86-64-posix dpkg-dev wine wine64 xvfb xdotool zip unzip)
 fi
+# `tools/setup.sh web`: Emscripten, the source packages' tools, Chromium for the page's tests
+# and npm for their browser driver (Node.js's own packages bring npm where they are not
+# Debian's).
+if [ "${1:-}" = web ]; then
+  packages+=(emscripten dpkg-dev ninja-build chromium zip python3)
+  command -v npm >/dev/null 2>&1 || packages+=(npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

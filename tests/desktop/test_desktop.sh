@@ -191,7 +191,7 @@ start_pulse rerovuz_test
 if launch Escape SDL_AUDIODRIVER=pulseaudio REROVUZ_TEST_ACCUM_BITS=64 REROVUZ_TRACE=1 \
     REROVUZ_TEST_FRAME_DELAY_MS=200 && check_window "with sound, no visual for the request"; then
     check "the closest pixel format is taken" grep -q "nearest the driver has" "$work/out"
-    check_recording rerovuz_test 0 5 11
+    check_recording rerovuz_test 0 0.5 11
     # The sink unloaded and, a second later, a new one; then the server killed and started anew.
     replace_device "pactl unload-module module-null-sink" rerovuz_new 1
     check_recording rerovuz_new 1 "$(opened 1 0.5)" "$(opened 1 3.5)"
