@@ -81,6 +81,13 @@ windows-test: windows
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
 	@tools/windows/wine_session.sh ctest --test-dir $(WIN_BUILD) --output-on-failure -j $(WINE_JOBS)
 
+# Each fault of tests/faults/faults.md applied alone to a copy of the tree, built, and the suites
+# it names run: which of them catch it. Takes a while; not part of `make test`.
+# `make faults FAULTS="F01 F54"` for some; `FAULTS=--all` runs every plain suite on each.
+.PHONY: faults
+faults: setup
+	@tests/faults/run_faults.sh $(FAULTS)
+
 clean:
 	rm -rf $(BUILD) build-*
 

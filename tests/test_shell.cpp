@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "scenes/asset_list.h"
+#include "scenes/assets.h"
 #include "scenes/scenes.h"
 #include "test_support.h"
 #include "virtual_clock.h"
@@ -159,6 +160,23 @@ TEST(Demo, EveryMissingFileReportedInOrderAndTheStateTheScenesReceive) {
     EXPECT_EQ(std::vector<GLfloat>(clear, clear + 4), (std::vector<GLfloat>{0, 0, 0, 1}));
     EXPECT_TRUE(g_windowWidth == 800 && g_windowHeight == 600);
     ASSERT_EQ(chdir("/"), 0);
+}
+
+// A scene's last frame is the first its clock reads strictly past its length. On the assets the
+// test above loaded (none); its sphere field frame started that scene's clock at this very tick,
+// the others start on their first frame here. The counter is past 65536 s (the first test put
+// it there), where 1/128 s is an exact float step.
+TEST(Demo, EachSceneEndsOnTheFirstFrameStrictlyPastItsLength) {
+    ASSERT_TRUE(g_music) << "runs after the test above";
+    BoxLog boxes; // the empty models warn on every draw
+    for (int i : {1, 0, 2, 3, 4}) {
+        const Scene& scene = kScenes[i];
+        EXPECT_TRUE(i == 1 || !scene.run()) << scene.name;
+        AdvanceSeconds(scene.seconds);
+        EXPECT_FALSE(scene.run()) << scene.name << " at its length";
+        AdvanceSeconds(1.0 / 128);
+        EXPECT_TRUE(scene.run()) << scene.name << " past it";
+    }
 }
 
 TEST(Pump, OneMessagePerFrameAndQuitOnlyAfterPendingMessages) {
