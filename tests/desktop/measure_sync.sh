@@ -39,12 +39,19 @@ for run in $(seq "$runs"); do
     REROVUZ_TRACE=1 SDL_AUDIODRIVER=pulseaudio SDL_VIDEODRIVER=x11 \
         "$demo_dir/rerovuz" >"$work/out" 2>&1 &
     demo=$!
-    # "Fullscreen?": No, once the box has the keyboard.
-    while kill -0 $demo 2>/dev/null && ! grep -q "music starts" "$work/out"; do
+    # "Fullscreen?": No, once the box has the keyboard. A run that cannot make its window (an
+    # older build goes on behind a box nobody answers) is ended after a minute with no music,
+    # or the show's length and a minute, and its row left empty.
+    for i in $(seq 120); do
+        kill -0 $demo 2>/dev/null && ! grep -q "music starts" "$work/out" || break
         id=$(xwininfo -root -tree 2>/dev/null | awk '/"Decide!":/ { print $1; exit }')
         [ -n "$id" ] && xdotool windowfocus "$id" mousemove --window "$id" 20 20 key Escape 2>/dev/null
         sleep 0.5
     done
+    for i in $(seq 260); do
+        kill -0 $demo 2>/dev/null && grep -q "music starts" "$work/out" && sleep 0.5 || break
+    done
+    pkill -KILL -P $demo 2>/dev/null; kill -KILL $demo 2>/dev/null
     wait $demo
     sleep 1
     kill $rec
