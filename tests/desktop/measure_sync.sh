@@ -14,11 +14,10 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/rerovuz-sync.XXXXXX")
 pids=()
 trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
 
-: >"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for i in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
-export DISPLAY=":$(head -n1 "$work/display")"
+# shellcheck source=tools/windows/xvfb.sh
+. "$(dirname "$0")/../../tools/windows/xvfb.sh"
+start_xvfb xvfb || exit 1
+pids+=("$xvfb")
 mkdir -p "$work/pulse/runtime"
 export PULSE_SERVER="unix:$work/pulse/native"
 HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse/runtime pulseaudio -n --daemonize=no \
